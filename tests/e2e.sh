@@ -2,10 +2,8 @@
 # Runs one case of the end-to-end table against the program and compares standard output,
 # standard error and exit status exactly. Usage: e2e.sh PROGRAM TABLE CASE
 set -euo pipefail
-export LC_ALL=C
 program=$1 table=$2 name=$3
-input='' stdout='' stderr='' status='' target=''
-in_case=0
+input='' stdout='' stderr='' status='' target='' in_case=0
 while IFS= read -r line; do
   if [[ $line == "== $name" ]]; then in_case=1; continue; fi
   ((in_case)) || continue
@@ -18,18 +16,15 @@ while IFS= read -r line; do
     "? "*) status=${line:2} ;;
   esac
 done <"$table"
-[[ -n $status ]] || { echo "case '$name' has no status in $table" >&2; exit 2; }
 
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-printf '%b' "$input" >"$dir/input"
 actual=0
-"$program" <"$dir/input" >"${target:-$dir/stdout}" 2>"$dir/stderr" || actual=$?
-
+"$program" < <(printf '%b' "$input") >"${target:-$dir/stdout}" 2>"$dir/stderr" || actual=$?
 ok=1
 if [[ -z $target ]]; then
   diff -u --label 'expected stdout' --label 'actual stdout' <(printf '%s' "$stdout") "$dir/stdout" || ok=0
 fi
 diff -u --label 'expected stderr' --label 'actual stderr' <(printf '%s' "$stderr") "$dir/stderr" || ok=0
-[[ $actual == "$status" ]] || { echo "exit status: expected $status, got $actual"; ok=0; }
+[[ $actual == "$status" ]] || { echo "exit status: expected '$status', got $actual"; ok=0; }
 ((ok))
