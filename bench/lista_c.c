@@ -8,8 +8,9 @@ int main(void) {
     if (scanf("%d %d %d", &pierwsza, &druga, &trzecia) != 3) {
         return 1;
     }
-    printf("Rozmiar listy: 3\nPierwszy element listy: %d\nDrugi element listy: %d\n"
-           "Trzeci element listy: %d\n",
-           pierwsza, druga, trzecia);
+    printf(
+        "Rozmiar listy: 3\nPierwszy element listy: %d\nDrugi element listy: %d\n"
+        "Trzeci element listy: %d\n",
+        pierwsza, druga, trzecia);
     return fflush(stdout) == 0 ? 0 : 1;
 }
