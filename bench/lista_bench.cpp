@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <forward_list>
 #include <iterator>
 
@@ -22,7 +23,7 @@ int& pobierz(LinkedLista& lista, int index) { return lista.pobierz(index); }
 int& pobierz(std::forward_list<int>& lista, int index) { return *std::next(lista.begin(), index); }
 
 template <class Lista>
-void Dodaj(benchmark::State& stan) {
+void dodawanie(benchmark::State& stan) {
     const auto n = static_cast<int>(stan.range(0));
     for (auto _ : stan) {
         Lista lista;
@@ -35,7 +36,7 @@ void Dodaj(benchmark::State& stan) {
 }
 
 template <class Lista>
-void PobierzOstatni(benchmark::State& stan) {
+void ostatni(benchmark::State& stan) {
     const auto n = static_cast<int>(stan.range(0));
     Lista lista;
     for (int i = 0; i < n; ++i) {
@@ -46,11 +47,19 @@ void PobierzOstatni(benchmark::State& stan) {
     }
 }
 
+constexpr std::array dlugosci{10, 1000, 10000};
+
+void dlugosciList(benchmark::internal::Benchmark* pomiar) {
+    for (const int dlugosc : dlugosci) {
+        pomiar->Arg(dlugosc);
+    }
+}
+
 }  // namespace
 
-BENCHMARK_TEMPLATE(Dodaj, LinkedLista)->Arg(10)->Arg(1000)->Arg(10000);
-BENCHMARK_TEMPLATE(Dodaj, std::forward_list<int>)->Arg(10)->Arg(1000)->Arg(10000);
-BENCHMARK_TEMPLATE(PobierzOstatni, LinkedLista)->Arg(10)->Arg(1000)->Arg(10000);
-BENCHMARK_TEMPLATE(PobierzOstatni, std::forward_list<int>)->Arg(10)->Arg(1000)->Arg(10000);
+BENCHMARK_TEMPLATE(dodawanie, LinkedLista)->Apply(dlugosciList);
+BENCHMARK_TEMPLATE(dodawanie, std::forward_list<int>)->Apply(dlugosciList);
+BENCHMARK_TEMPLATE(ostatni, LinkedLista)->Apply(dlugosciList);
+BENCHMARK_TEMPLATE(ostatni, std::forward_list<int>)->Apply(dlugosciList);
 
 BENCHMARK_MAIN();

@@ -3,8 +3,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,9 +13,9 @@
 
 namespace {
 
-void sprawdz(bool warunek, const char* co) {
+void sprawdz(bool warunek, const char* opis) {
     if (!warunek) {
-        std::fprintf(stderr, "check failed: %s\n", co);
+        std::cerr << "check failed: " << opis << std::endl;
         std::abort();
     }
 }

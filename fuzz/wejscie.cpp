@@ -1,13 +1,15 @@
 // Runs the whole program in process on arbitrary input and checks the outcome against the input's
-// first three words as strtoll reads them: the full report when all three are ints, otherwise
+// first three words as std::stoll reads them: the full report when all three are ints, otherwise
 // the prompt alone, one error line and status 1.
-#include <cerrno>
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
 #include <climits>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 int uruchom(std::istream& wejscie, std::ostream& wyjscie, std::ostream& bledy);
@@ -18,19 +20,21 @@ const std::string zacheta = " Podaj trzy liczby, a ja dodam je do listy\n";
 
 // The report the input deserves, or "" when one of its first three words is not an int.
 std::string raport(const std::string& tekst) {
-    static const char* const etykiety[] = {"Pierwszy", "Drugi", "Trzeci"};
     std::istringstream slowa(tekst);
     std::string wynik = zacheta + "Rozmiar listy: 3\n";
-    for (const char* etykieta : etykiety) {
+    for (const char* etykieta : std::array{"Pierwszy", "Drugi", "Trzeci"}) {
         std::string slowo;
         if (!(slowa >> slowo)) {
             return "";
         }
-        char* koniec = nullptr;
-        errno = 0;
-        const long long liczba = std::strtoll(slowo.c_str(), &koniec, 10);
-        if (koniec == slowo.c_str() || koniec != slowo.c_str() + slowo.size() || errno != 0 ||
-            liczba < INT_MIN || liczba > INT_MAX) {
+        std::size_t przeczytane = 0;
+        long long liczba = 0;
+        try {
+            liczba = std::stoll(slowo, &przeczytane);
+        } catch (const std::logic_error&) {  // not a number, or beyond long long
+            return "";
+        }
+        if (przeczytane != slowo.size() || liczba < INT_MIN || liczba > INT_MAX) {
             return "";
         }
         wynik += std::string(etykieta) + " element listy: " + std::to_string(liczba) + "\n";
@@ -41,7 +45,7 @@ std::string raport(const std::string& tekst) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
-    const std::string tekst(reinterpret_cast<const char*>(dane), rozmiar);
+    const std::string tekst = FuzzedDataProvider(dane, rozmiar).ConsumeRemainingBytesAsString();
     std::istringstream wejscie(tekst);
     std::ostringstream wyjscie;
     std::ostringstream bledy;
@@ -54,8 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
                                   blad.rfind("Błąd: ", 0) == 0 && blad.find('\n') == blad.size() - 1
                             : status == 0 && wyjscie.str() == oczekiwany && blad.empty();
     if (!dobrze) {
-        std::fprintf(stderr, "status %d\nstdout:\n%s\nstderr:\n%s\nexpected:\n%s\n", status,
-                     wyjscie.str().c_str(), blad.c_str(), oczekiwany.c_str());
+        std::cerr << "status " << status << "\nstdout:\n"
+                  << wyjscie.str() << "stderr:\n"
+                  << blad << "expected stdout:\n"
+                  << (oczekiwany.empty() ? zacheta : oczekiwany) << std::endl;
         std::abort();
     }
     return 0;

@@ -5,21 +5,24 @@
 // One node of the list. The list alone creates, walks and frees nodes; a node owns nothing.
 struct Para {
     int dana;
-    Para* nastepna;
+    Para* nastepna = nullptr;
 
-    explicit Para(int wartosc) : dana(wartosc), nastepna(nullptr) {}
+    explicit Para(int wartosc) : dana(wartosc) {}
 };
 
 // A singly linked list of ints that owns its nodes. It keeps no tail pointer and no cached
 // position: every append and every positional access walks the chain from `poczatek`.
 class LinkedLista {
 public:
-    LinkedLista() : poczatek(nullptr), _rozmiar(0) {}
+    LinkedLista() = default;
     ~LinkedLista() { wyczysc(); }
 
-    // A member-wise copy would leave two lists owning, and later freeing, one chain.
+    // A member-wise copy would leave two lists owning, and later freeing, one chain. Nothing
+    // needs to move a list, so moves are not offered either.
     LinkedLista(const LinkedLista&) = delete;
     LinkedLista& operator=(const LinkedLista&) = delete;
+    LinkedLista(LinkedLista&&) = delete;
+    LinkedLista& operator=(LinkedLista&&) = delete;
 
     // Strong guarantee: the node is allocated before anything changes, so a failed
     // allocation leaves the list exactly as it was.
@@ -37,7 +40,7 @@ public:
         ++_rozmiar;
     }
 
-    int rozmiar() const noexcept { return _rozmiar; }
+    [[nodiscard]] int rozmiar() const noexcept { return _rozmiar; }
 
     // The walk alone decides whether the position exists; a negative index never matches.
     int& pobierz(int index) {
@@ -65,6 +68,6 @@ public:
     }
 
 private:
-    Para* poczatek;
-    int _rozmiar;
+    Para* poczatek = nullptr;
+    int _rozmiar = 0;
 };

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int koniec = std::streambuf::traits_type::eof();
+constexpr int podstawa = 10;
 
 // How an error message names the number at fault: "druga liczba", "brak drugiej liczby".
 struct Porzadkowa {
@@ -48,7 +49,7 @@ bool wczytaj(std::streambuf& zrodlo, std::ostream& bledy, Porzadkowa ktora, int&
     while (znak >= '0' && znak <= '9') {
         saCyfry = true;
         if (modul <= granica) {
-            modul = modul * 10 + (znak - '0');
+            modul = modul * podstawa + (znak - '0');
         }
         znak = zrodlo.snextc();
     }

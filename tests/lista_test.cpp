@@ -13,9 +13,11 @@
 int uruchom(std::istream& wejscie, std::ostream& wyjscie, std::ostream& bledy);
 
 // Allocations left before the next one fails; negative: none fails. The failure is one-shot,
-// so a test can fail each allocation of a run in turn.
-static long doAwarii = -1;
+// so a test can fail each allocation of a run in turn. Global, as the operator new it steers is.
+static long doAwarii = -1;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
+// A replacement operator new has only malloc and free beneath it.
+// NOLINTBEGIN(cppcoreguidelines-no-malloc)
 void* operator new(std::size_t ile) {
     void* blok = doAwarii >= 0 && doAwarii-- == 0 ? nullptr : std::malloc(ile == 0 ? 1 : ile);
     if (blok == nullptr) {
@@ -24,15 +26,17 @@ void* operator new(std::size_t ile) {
     return blok;
 }
 void operator delete(void* blok) noexcept { std::free(blok); }
-void operator delete(void* blok, std::size_t) noexcept { std::free(blok); }
+void operator delete(void* blok, std::size_t /*ile*/) noexcept { std::free(blok); }
+// NOLINTEND(cppcoreguidelines-no-malloc)
 
 namespace {
 
 using Wartosci = std::vector<int>;
 
 void dodaj(LinkedLista& lista, const Wartosci& wartosci) {
-    for (int wartosc : wartosci)
+    for (int wartosc : wartosci) {
         lista.dodaj(wartosc);
+    }
 }
 
 // Reads the list back through both accessors, and checks that positions outside it throw from
