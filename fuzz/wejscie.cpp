@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <string>
 
-int uruchom(std::istream& wejscie, std::ostream& wyjscie, std::ostream& bledy);
+#include "uruchom.hpp"
 
 namespace {
 

@@ -2,15 +2,18 @@
 
 #include <climits>
 #include <cstdlib>
+#include <ios>
+#include <iterator>
 #include <new>
 #include <sstream>
 #include <stdexcept>
+#include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "linked_lista.hpp"
-
-int uruchom(std::istream& wejscie, std::ostream& wyjscie, std::ostream& bledy);
+#include "uruchom.hpp"
 
 // Allocations left before the next one fails; negative: none fails. The failure is one-shot,
 // so a test can fail each allocation of a run in turn. Global, as the operator new it steers is.
@@ -32,6 +35,36 @@ void operator delete(void* blok, std::size_t /*ile*/) noexcept { std::free(blok)
 namespace {
 
 using Wartosci = std::vector<int>;
+
+const std::string zacheta = " Podaj trzy liczby, a ja dodam je do listy\n";
+
+// Passes the first `limit` bytes, then fails: as input it gives them and then throws, as a file
+// buffer does on a failed read; as output it takes them and then refuses every byte.
+class Awaria : public std::streambuf {
+public:
+    Awaria(std::string tekst, std::size_t ile) : dane(std::move(tekst)), limit(ile) {}
+    [[nodiscard]] const std::string& zapisane() const { return dane; }
+
+protected:
+    int_type underflow() override {
+        if (gptr() != nullptr || limit == 0) {
+            throw std::ios_base::failure("read");
+        }
+        setg(dane.data(), dane.data(), std::next(dane.data(), static_cast<std::ptrdiff_t>(limit)));
+        return traits_type::to_int_type(dane[0]);
+    }
+    int_type overflow(int_type znak) override {
+        if (dane.size() >= limit) {
+            return traits_type::eof();
+        }
+        dane.push_back(traits_type::to_char_type(znak));
+        return znak;
+    }
+
+private:
+    std::string dane;
+    std::size_t limit;
+};
 
 void dodaj(LinkedLista& lista, const Wartosci& wartosci) {
     for (int wartosc : wartosci) {
@@ -119,4 +152,46 @@ TEST(Program, EveryFailedAllocationEndsInOneErrorLine) {
         }
     }
     EXPECT_EQ(brakiPamieci, 3);
+}
+
+// Fails the input at each byte in turn (before the first number, inside each, right after the
+// third one's last digit): each is the read error, never a number cut short.
+TEST(Program, EveryFailedReadIsAnError) {
+    const std::string tekst = "12 345 6789\n";
+    for (std::size_t n = 0; n <= tekst.size(); ++n) {
+        Awaria zrodlo(tekst, n);
+        std::istream wejscie(&zrodlo);
+        std::ostringstream wyjscie;
+        std::ostringstream bledy;
+        const int status = uruchom(wejscie, wyjscie, bledy);
+        if (n == tekst.size()) {
+            EXPECT_EQ(status, 0) << bledy.str();
+            break;
+        }
+        EXPECT_EQ(status, 1) << n;
+        EXPECT_EQ(wyjscie.str(), zacheta) << n;
+        EXPECT_EQ(bledy.str(), "Błąd: odczyt ze standardowego wejścia nie powiódł się\n") << n;
+    }
+}
+
+// Fails the output after each byte in turn: every run that could not write all of its report
+// says so with status 1.
+TEST(Program, EveryFailedWriteIsAnError) {
+    const std::string raport = zacheta +
+                               "Rozmiar listy: 3\nPierwszy element listy: 4\n"
+                               "Drugi element listy: 8\nTrzeci element listy: 15\n";
+    for (std::size_t n = 0; n <= raport.size(); ++n) {
+        Awaria cel("", n);
+        std::ostream wyjscie(&cel);
+        std::istringstream wejscie("4 8 15\n");
+        std::ostringstream bledy;
+        const int status = uruchom(wejscie, wyjscie, bledy);
+        EXPECT_EQ(cel.zapisane(), raport.substr(0, n));
+        if (n == raport.size()) {
+            EXPECT_EQ(status, 0) << bledy.str();
+            break;
+        }
+        EXPECT_EQ(status, 1) << n;
+        EXPECT_EQ(bledy.str(), "Błąd: zapis na standardowe wyjście nie powiódł się\n") << n;
+    }
 }
