@@ -3,13 +3,14 @@
 # standard error and exit status exactly. Usage: e2e.sh PROGRAM TABLE CASE
 set -euo pipefail
 program=$1 table=$2 name=$3
-input='' stdout='' stderr='' status='' target='' in_case=0
+input='' source='' stdout='' stderr='' status='' target='' in_case=0
 while IFS= read -r line; do
   if [[ $line == "== $name" ]]; then in_case=1; continue; fi
   ((in_case)) || continue
   case $line in
     "== "*) break ;;
     "< "*) input+=${line:2} ;;
+    "0< "*) source=${line:3} ;;
     "1| "*) stdout+=${line:3}$'\n' ;;
     "2| "*) stderr+=${line:3}$'\n' ;;
     "1> "*) target=${line:3} ;;
@@ -20,7 +21,11 @@ done <"$table"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 actual=0
-"$program" < <(printf '%b' "$input") >"${target:-$dir/stdout}" 2>"$dir/stderr" || actual=$?
+case $source in
+  '') "$program" < <(printf '%b' "$input") >"${target:-$dir/stdout}" 2>"$dir/stderr" || actual=$? ;;
+  '&-') "$program" <&- >"${target:-$dir/stdout}" 2>"$dir/stderr" || actual=$? ;;
+  *) "$program" <"$source" >"${target:-$dir/stdout}" 2>"$dir/stderr" || actual=$? ;;
+esac
 ok=1
 if [[ -z $target ]]; then
   diff -u --label 'expected stdout' --label 'actual stdout' <(printf '%s' "$stdout") "$dir/stdout" || ok=0
