@@ -1,18 +1,36 @@
 #!/usr/bin/env bash
-# Counts the instructions one run executes, start-up included, under callgrind with the same
-# input for both programs, and prints both counts and their ratio. Builds nothing.
+# Counts the instructions one run executes, start-up included, under callgrind, with the same
+# input for both programs, and prints both counts and their ratio for three inputs: a plain
+# "4 8 15" (the start-up), and 1 MB of spaces or of leading zeros before it (the cost per byte).
+# The large inputs are generated on the fly. Builds nothing.
 # Usage: start.sh PROGRAM BASELINE   (e.g. build/release/lista build/release/lista_c)
-# Exits 1 when PROGRAM executes more instructions than BASELINE.
+# Exits 1 when a ratio is above its limit.
 set -euo pipefail
 (($# == 2)) || { echo "usage: $0 PROGRAM BASELINE" >&2; exit 2; }
 
+mega=1000000
+wejscie() {
+  case $1 in
+    start) printf '4 8 15\n' ;;
+    spacje) head -c "$mega" /dev/zero | tr '\0' ' '; printf '4 8 15\n' ;;
+    zera) head -c "$mega" /dev/zero | tr '\0' '0'; printf '4 8 15\n' ;;
+  esac
+}
+
 instrukcje() {
-  printf '4 8 15\n' | valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null |
+  wejscie "$2" | valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null |
     sed -n 's/^==[0-9]*== Collected : \([0-9]*\)$/\1/p'
 }
 
-program=$(instrukcje "$1")
-baseline=$(instrukcje "$2")
-[[ -n $program && -n $baseline ]] || { echo "callgrind gave no count" >&2; exit 2; }
-printf '%-40s %12s instructions\n' "$1" "$program" "$2" "$baseline"
-awk -v p="$program" -v b="$baseline" 'BEGIN { printf "ratio %.2f\n", p / b; exit !(p <= b) }'
+ok=1
+printf '%-28s %12s %12s %6s %6s\n' input program baseline ratio limit
+for proba in 'start 0.75 4 8 15' 'spacje 1.0 1 MB of spaces, 4 8 15' 'zera 1.0 1 MB of zeros, 4 8 15'; do
+  read -r nazwa limit opis <<<"$proba"
+  program=$(instrukcje "$1" "$nazwa")
+  baseline=$(instrukcje "$2" "$nazwa")
+  [[ -n $program && -n $baseline ]] || { echo "callgrind gave no count" >&2; exit 2; }
+  awk -v o="$opis" -v p="$program" -v b="$baseline" -v l="$limit" \
+    'BEGIN { r = p / b; printf "%-28s %12d %12d %6.2f %6.2f%s\n", o, p, b, r, l, r <= l ? "" : "  over"; exit !(r <= l) }' ||
+    ok=0
+done
+((ok))
