@@ -9,7 +9,9 @@
 #include <system_error>
 
 #ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
 #include <io.h>
+#include <windows.h>
 #else
 #include <poll.h>
 #include <unistd.h>
@@ -60,3 +62,29 @@ WejscieStandardowe::int_type WejscieStandardowe::underflow() {
     setg(bufor.data(), bufor.data(), std::next(bufor.data(), ile));
     return traits_type::to_int_type(bufor[0]);
 }
+
+#ifdef _WIN32
+
+namespace {
+
+bool konsola(DWORD strumien) {
+    DWORD tryb = 0;
+    return GetConsoleMode(GetStdHandle(strumien), &tryb) != 0;
+}
+
+}  // namespace
+
+KonsolaUtf8::KonsolaUtf8() {
+    if (konsola(STD_OUTPUT_HANDLE) || konsola(STD_ERROR_HANDLE)) {
+        poprzednia = GetConsoleOutputCP();
+        SetConsoleOutputCP(CP_UTF8);
+    }
+}
+
+KonsolaUtf8::~KonsolaUtf8() {
+    if (poprzednia != 0) {
+        SetConsoleOutputCP(poprzednia);
+    }
+}
+
+#endif

@@ -10,3 +10,24 @@ class WejscieStandardowe : public std::streambuf {
 protected:
     int_type underflow() override;
 };
+
+#ifdef _WIN32
+// While it lives, a console on standard output or error shows the program's UTF-8 as such: it
+// switches the console's output code page to UTF-8 and puts the user's back when it goes. A file
+// or a pipe gets the same bytes either way.
+class KonsolaUtf8 {
+public:
+    KonsolaUtf8();
+    ~KonsolaUtf8();
+    KonsolaUtf8(const KonsolaUtf8&) = delete;
+    KonsolaUtf8& operator=(const KonsolaUtf8&) = delete;
+    KonsolaUtf8(KonsolaUtf8&&) = delete;
+    KonsolaUtf8& operator=(KonsolaUtf8&&) = delete;
+
+private:
+    unsigned int poprzednia = 0;  // the code page to restore; 0: none was switched
+};
+#else
+// Elsewhere a terminal takes UTF-8 as it comes.
+struct KonsolaUtf8 {};
+#endif

@@ -1,0 +1,287 @@
+// Runs one case of the end-to-end table against the program and compares standard output,
+// standard error and exit status exactly. Usage: lista_e2e PROGRAM TABLE CASE
+// Starting the program is the one thing done the platform's own way, in uruchomProgram().
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Przypadek {
+    std::string wejscie;  // the bytes given on standard input
+    std::string zrodlo;   // "": a pipe (a file on Windows) holding them; "&-": closed; "|": a pipe
+                          // held open until the program ends; else the path read instead
+    std::string cel;      // "": standard output is compared; else the path it goes to
+    std::string wyjscie;
+    std::string bledy;
+    int status = -1;
+    bool jest = false;
+};
+
+struct Wynik {
+    int status = -1;
+    std::string wyjscie;
+    std::string bledy;
+};
+
+constexpr int szesnastkowa = 16;
+
+// The escapes the table's input lines use: \n \t \r \v \f \\, \0 for NUL and \xHH for any byte.
+std::string odkoduj(std::string_view tekst) {
+    std::string bajty;
+    for (std::size_t i = 0; i < tekst.size(); ++i) {
+        if (tekst[i] != '\\' || i + 1 == tekst.size()) {
+            bajty += tekst[i];
+            continue;
+        }
+        const char znak = tekst[++i];
+        switch (znak) {
+            case 'n':
+                bajty += '\n';
+                break;
+            case 't':
+                bajty += '\t';
+                break;
+            case 'r':
+                bajty += '\r';
+                break;
+            case 'v':
+                bajty += '\v';
+                break;
+            case 'f':
+                bajty += '\f';
+                break;
+            case '0':
+                bajty += '\0';
+                break;
+            case 'x':
+                bajty += static_cast<char>(
+                    std::stoi(std::string(tekst.substr(i + 1, 2)), nullptr, szesnastkowa));
+                i += 2;
+                break;
+            default:
+                bajty += znak;
+        }
+    }
+    return bajty;
+}
+
+Przypadek wczytajPrzypadek(std::istream& plik, const std::string& nazwa) {
+    Przypadek przypadek;
+    for (std::string wiersz; std::getline(plik, wiersz);) {
+        const auto ma = [&wiersz](std::string_view poczatek) {
+            return wiersz.rfind(poczatek, 0) == 0;
+        };
+        if (ma("== ")) {
+            if (przypadek.jest) {
+                break;
+            }
+            przypadek.jest = wiersz.substr(3) == nazwa;
+        } else if (!przypadek.jest) {
+            continue;
+        } else if (ma("< ")) {
+            przypadek.wejscie += odkoduj(std::string_view(wiersz).substr(2));
+        } else if (ma("0<&-") || ma("0<|")) {
+            przypadek.zrodlo = wiersz.substr(2);
+        } else if (ma("0< ")) {
+            przypadek.zrodlo = wiersz.substr(3);
+        } else if (ma("1> ")) {
+            przypadek.cel = wiersz.substr(3);
+        } else if (ma("1| ")) {
+            przypadek.wyjscie += wiersz.substr(3) + '\n';
+        } else if (ma("2| ")) {
+            przypadek.bledy += wiersz.substr(3) + '\n';
+        } else if (ma("? ")) {
+            przypadek.status = std::stoi(wiersz.substr(2));
+        }
+    }
+    return przypadek;
+}
+
+std::string zawartosc(const fs::path& sciezka) {
+    std::ifstream plik(sciezka, std::ios::binary);
+    return {std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>()};
+}
+
+#ifdef _WIN32
+
+// Windows writes its line ends as CRLF; they count as the same lines.
+std::string jakoLinie(std::string tekst) {
+    for (std::size_t i; (i = tekst.find("\r\n")) != std::string::npos;) {
+        tekst.erase(i, 1);
+    }
+    return tekst;
+}
+
+Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
+                     const fs::path& katalog) {
+    const fs::path wejscie = katalog / "stdin";
+    const fs::path wyjscie = katalog / "stdout";
+    const fs::path bledy = katalog / "stderr";
+    std::ofstream(wejscie, std::ios::binary) << przypadek.wejscie;
+    SECURITY_ATTRIBUTES dziedziczone{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    const auto otworz = [&](const fs::path& sciezka, DWORD dostep, DWORD jak) {
+        return CreateFileW(sciezka.c_str(), dostep, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           &dziedziczone, jak, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    STARTUPINFOW start{};
+    start.cb = sizeof(start);
+    start.dwFlags = STARTF_USESTDHANDLES;
+    start.hStdInput = otworz(wejscie, GENERIC_READ, OPEN_EXISTING);
+    start.hStdOutput = otworz(wyjscie, GENERIC_WRITE, CREATE_ALWAYS);
+    start.hStdError = otworz(bledy, GENERIC_WRITE, CREATE_ALWAYS);
+    std::wstring polecenie = L"\"" + fs::path(program).wstring() + L"\"";
+    PROCESS_INFORMATION proces{};
+    Wynik wynik;
+    if (CreateProcessW(nullptr, polecenie.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &start, &proces)) {
+        WaitForSingleObject(proces.hProcess, INFINITE);
+        DWORD status = 0;
+        GetExitCodeProcess(proces.hProcess, &status);
+        wynik.status = static_cast<int>(status);
+        CloseHandle(proces.hThread);
+        CloseHandle(proces.hProcess);
+    } else {
+        std::cerr << "cannot start " << program << ": error " << GetLastError() << '\n';
+    }
+    CloseHandle(start.hStdInput);
+    CloseHandle(start.hStdOutput);
+    CloseHandle(start.hStdError);
+    wynik.wyjscie = jakoLinie(zawartosc(wyjscie));
+    wynik.bledy = jakoLinie(zawartosc(bledy));
+    return wynik;
+}
+
+#else
+
+// In the child: standard stream `numer` becomes `sciezka` opened as `tryb`.
+void przekieruj(int numer, const fs::path& sciezka, const char* tryb) {
+    std::FILE* plik = std::fopen(sciezka.c_str(), tryb);  // NOLINT(cppcoreguidelines-owning-memory)
+    if (plik == nullptr || ::dup2(::fileno(plik), numer) < 0) {
+        std::perror(sciezka.c_str());
+        ::_exit(EXIT_FAILURE);
+    }
+}
+
+Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
+                     const fs::path& katalog) {
+    const fs::path wyjscie = przypadek.cel.empty() ? katalog / "stdout" : fs::path(przypadek.cel);
+    const fs::path bledy = katalog / "stderr";
+    std::array<int, 2> potok{-1, -1};
+    const bool zPotoku = przypadek.zrodlo.empty() || przypadek.zrodlo == "|";
+    if (zPotoku && ::pipe(potok.data()) != 0) {
+        std::perror("pipe");
+        return {};
+    }
+    // A program that ends before it reads all of its input must not end the runner.
+    std::signal(SIGPIPE, SIG_IGN);  // NOLINT(cert-err33-c)
+    const pid_t dziecko = ::fork();
+    if (dziecko == 0) {
+        if (zPotoku) {
+            ::dup2(potok[0], STDIN_FILENO);
+            ::close(potok[0]);
+            ::close(potok[1]);
+        } else if (przypadek.zrodlo == "&-") {
+            ::close(STDIN_FILENO);
+        } else {
+            przekieruj(STDIN_FILENO, przypadek.zrodlo, "rb");
+        }
+        przekieruj(STDOUT_FILENO, wyjscie, "wb");
+        przekieruj(STDERR_FILENO, bledy, "wb");
+        std::string sciezka = program;
+        std::array<char*, 2> argumenty{sciezka.data(), nullptr};
+        ::execv(sciezka.c_str(), argumenty.data());
+        std::perror(sciezka.c_str());
+        ::_exit(EXIT_FAILURE);
+    }
+    if (zPotoku) {
+        ::close(potok[0]);
+        for (std::size_t zapisano = 0; zapisano < przypadek.wejscie.size();) {
+            const std::string_view reszta = std::string_view(przypadek.wejscie).substr(zapisano);
+            const ssize_t ile = ::write(potok[1], reszta.data(), reszta.size());
+            if (ile <= 0) {
+                break;
+            }
+            zapisano += static_cast<std::size_t>(ile);
+        }
+        if (przypadek.zrodlo.empty()) {
+            ::close(potok[1]);
+        }
+    }
+    int stan = 0;
+    Wynik wynik;
+    if (dziecko > 0 && ::waitpid(dziecko, &stan, 0) == dziecko) {
+        wynik.status = WIFEXITED(stan) ? WEXITSTATUS(stan) : 128 + WTERMSIG(stan);
+    }
+    if (przypadek.zrodlo == "|") {
+        ::close(potok[1]);
+    }
+    wynik.wyjscie = przypadek.cel.empty() ? zawartosc(wyjscie) : "";
+    wynik.bledy = zawartosc(bledy);
+    return wynik;
+}
+
+#endif
+
+bool porownaj(const char* co, const std::string& oczekiwane, const std::string& faktyczne) {
+    if (oczekiwane == faktyczne) {
+        return true;
+    }
+    std::cout << "expected " << co << ":\n" << oczekiwane << "actual " << co << ":\n" << faktyczne;
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::cerr << "usage: lista_e2e PROGRAM TABLE CASE\n";
+        return 2;
+    }
+    const std::vector<std::string> argumenty(argv, std::next(argv, argc));
+    const std::string& nazwa = argumenty[3];
+    std::ifstream tabela(argumenty[2]);
+    const Przypadek przypadek = wczytajPrzypadek(tabela, nazwa);
+    if (!przypadek.jest) {
+        std::cerr << "no case " << nazwa << " in " << argumenty[2] << '\n';
+        return 2;
+    }
+    const fs::path katalog =
+        fs::temp_directory_path() /
+        ("lista_e2e." + nazwa + "." +
+         std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    fs::create_directories(katalog);
+    const Wynik wynik = uruchomProgram(argumenty[1], przypadek, katalog);
+    fs::remove_all(katalog);
+
+    bool dobrze =
+        przypadek.cel.empty() ? porownaj("stdout", przypadek.wyjscie, wynik.wyjscie) : true;
+    dobrze = porownaj("stderr", przypadek.bledy, wynik.bledy) && dobrze;
+    if (wynik.status != przypadek.status) {
+        std::cout << "exit status: expected " << przypadek.status << ", got " << wynik.status
+                  << '\n';
+        dobrze = false;
+    }
+    return dobrze ? EXIT_SUCCESS : EXIT_FAILURE;
+}
