@@ -52,11 +52,15 @@ long czytaj(char* dokad, unsigned ile) {
 }  // namespace
 
 WejscieStandardowe::int_type WejscieStandardowe::underflow() {
+    if (koniec) {
+        return traits_type::eof();
+    }
     const long ile = czytaj(bufor.data(), static_cast<unsigned>(bufor.size()));
     if (ile < 0) {
         throw std::ios_base::failure("read", std::error_code(errno, std::generic_category()));
     }
     if (ile == 0) {
+        koniec = true;
         return traits_type::eof();
     }
     setg(bufor.data(), bufor.data(), std::next(bufor.data(), ile));

@@ -9,6 +9,10 @@
 class WejscieStandardowe : public std::streambuf {
 protected:
     int_type underflow() override;
+
+private:
+    // The end, once read, stays: a terminal would otherwise wait for a second Ctrl+D.
+    bool koniec = false;
 };
 
 #ifdef _WIN32
