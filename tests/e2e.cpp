@@ -274,8 +274,7 @@ int main(int argc, char** argv) {
     const Wynik wynik = uruchomProgram(argumenty[1], przypadek, katalog);
     fs::remove_all(katalog);
 
-    bool dobrze =
-        przypadek.cel.empty() ? porownaj("stdout", przypadek.wyjscie, wynik.wyjscie) : true;
+    bool dobrze = !przypadek.cel.empty() || porownaj("stdout", przypadek.wyjscie, wynik.wyjscie);
     dobrze = porownaj("stderr", przypadek.bledy, wynik.bledy) && dobrze;
     if (wynik.status != przypadek.status) {
         std::cout << "exit status: expected " << przypadek.status << ", got " << wynik.status
