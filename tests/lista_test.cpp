@@ -19,17 +19,36 @@
 // so a test can fail each allocation of a run in turn. Global, as the operator new it steers is.
 static long doAwarii = -1;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
-// A replacement operator new has only malloc and free beneath it.
+// Every form of operator new and delete is replaced, so that whatever allocates in this program,
+// the test or GoogleTest, is released by the matching form: a sanitizer that checks the pairing
+// sees malloc and free on both sides. Each counts towards the planned failure.
 // NOLINTBEGIN(cppcoreguidelines-no-malloc)
-void* operator new(std::size_t ile) {
-    void* blok = doAwarii >= 0 && doAwarii-- == 0 ? nullptr : std::malloc(ile == 0 ? 1 : ile);
+namespace {
+void* przydziel(std::size_t ile) noexcept {
+    return doAwarii >= 0 && doAwarii-- == 0 ? nullptr : std::malloc(ile == 0 ? 1 : ile);
+}
+void* przydzielLubRzuc(std::size_t ile) {
+    void* blok = przydziel(ile);
     if (blok == nullptr) {
         throw std::bad_alloc();
     }
     return blok;
 }
+}  // namespace
+void* operator new(std::size_t ile) { return przydzielLubRzuc(ile); }
+void* operator new[](std::size_t ile) { return przydzielLubRzuc(ile); }
+void* operator new(std::size_t ile, const std::nothrow_t& /*unused*/) noexcept {
+    return przydziel(ile);
+}
+void* operator new[](std::size_t ile, const std::nothrow_t& /*unused*/) noexcept {
+    return przydziel(ile);
+}
 void operator delete(void* blok) noexcept { std::free(blok); }
+void operator delete[](void* blok) noexcept { std::free(blok); }
 void operator delete(void* blok, std::size_t /*ile*/) noexcept { std::free(blok); }
+void operator delete[](void* blok, std::size_t /*ile*/) noexcept { std::free(blok); }
+void operator delete(void* blok, const std::nothrow_t& /*unused*/) noexcept { std::free(blok); }
+void operator delete[](void* blok, const std::nothrow_t& /*unused*/) noexcept { std::free(blok); }
 // NOLINTEND(cppcoreguidelines-no-malloc)
 
 namespace {
