@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #ifdef _WIN32
@@ -42,7 +43,15 @@ struct Wynik {
     int status = -1;
     std::string wyjscie;
     std::string bledy;
+    bool zabity = false;  // ran past its limit and was killed
 };
+
+// The runner kills a program that runs past this, so that it can still remove the case's
+// directory and say why the case failed; CTest's TIMEOUT is only the outer bound. A program whose
+// input is held open should end at once, so it fails sooner. Wine's first start takes seconds.
+std::chrono::milliseconds limitCzasu(const Przypadek& przypadek) {
+    return przypadek.zrodlo == "|" ? std::chrono::seconds(3) : std::chrono::seconds(30);
+}
 
 constexpr int szesnastkowa = 16;
 
@@ -155,7 +164,12 @@ Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
     Wynik wynik;
     if (CreateProcessW(nullptr, polecenie.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                        &start, &proces)) {
-        WaitForSingleObject(proces.hProcess, INFINITE);
+        const auto limit = static_cast<DWORD>(limitCzasu(przypadek).count());
+        if (WaitForSingleObject(proces.hProcess, limit) == WAIT_TIMEOUT) {
+            TerminateProcess(proces.hProcess, EXIT_FAILURE);
+            WaitForSingleObject(proces.hProcess, INFINITE);
+            wynik.zabity = true;
+        }
         DWORD status = 0;
         GetExitCodeProcess(proces.hProcess, &status);
         wynik.status = static_cast<int>(status);
@@ -230,7 +244,18 @@ Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
     }
     int stan = 0;
     Wynik wynik;
-    if (dziecko > 0 && ::waitpid(dziecko, &stan, 0) == dziecko) {
+    pid_t zakonczone = 0;
+    const auto termin = std::chrono::steady_clock::now() + limitCzasu(przypadek);
+    while (dziecko > 0 && (zakonczone = ::waitpid(dziecko, &stan, WNOHANG)) == 0) {
+        if (std::chrono::steady_clock::now() >= termin) {
+            ::kill(dziecko, SIGKILL);
+            wynik.zabity = true;
+            zakonczone = ::waitpid(dziecko, &stan, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (zakonczone == dziecko) {
         wynik.status = WIFEXITED(stan) ? WEXITSTATUS(stan) : 128 + WTERMSIG(stan);
     }
     if (przypadek.zrodlo == "|") {
@@ -273,6 +298,12 @@ int main(int argc, char** argv) {
     fs::create_directories(katalog);
     const Wynik wynik = uruchomProgram(argumenty[1], przypadek, katalog);
     fs::remove_all(katalog);
+    if (wynik.zabity) {
+        std::cout << "the program had not ended after "
+                  << std::chrono::duration<double>(limitCzasu(przypadek)).count()
+                  << " s, so it was killed\n";
+        return EXIT_FAILURE;
+    }
 
     bool dobrze = !przypadek.cel.empty() || porownaj("stdout", przypadek.wyjscie, wynik.wyjscie);
     dobrze = porownaj("stderr", przypadek.bledy, wynik.bledy) && dobrze;
