@@ -276,14 +276,11 @@ bool porownaj(const char* co, const std::string& oczekiwane, const std::string& 
     return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 4) {
+int sprawdz(const std::vector<std::string>& argumenty) {
+    if (argumenty.size() != 4) {
         std::cerr << "usage: lista_e2e PROGRAM TABLE CASE\n";
         return 2;
     }
-    const std::vector<std::string> argumenty(argv, std::next(argv, argc));
     const std::string& nazwa = argumenty[3];
     std::ifstream tabela(argumenty[2]);
     const Przypadek przypadek = wczytajPrzypadek(tabela, nazwa);
@@ -313,4 +310,17 @@ int main(int argc, char** argv) {
         dobrze = false;
     }
     return dobrze ? EXIT_SUCCESS : EXIT_FAILURE;
+}
+
+}  // namespace
+
+// A table line that does not read (a status that is no number) or a temporary directory that
+// cannot be made ends the runner with its reason, not through std::terminate.
+int main(int argc, char** argv) {
+    try {
+        return sprawdz(std::vector<std::string>(argv, std::next(argv, argc)));
+    } catch (const std::exception& e) {
+        std::cerr << "lista_e2e: " << e.what() << '\n';
+        return 2;
+    }
 }
