@@ -18,6 +18,8 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,10 +31,11 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Przypadek {
-    std::string wejscie;  // the bytes given on standard input
-    std::string zrodlo;   // "": a pipe (a file on Windows) holding them; "&-": closed; "|": a pipe
-                          // held open until the program ends; else the path read instead
-    std::string cel;      // "": standard output is compared; else the path it goes to
+    std::vector<std::string> wejscie;  // the bytes given on standard input, a table line each
+    std::string zrodlo;  // "": a pipe (a file on Windows) holding them; "&-": closed; "|": a pipe
+                         // held open until the program ends; "~": a non-blocking pipe that gets
+                         // them a line at a time, with pauses; else the path read instead
+    std::string cel;     // "": standard output is compared; else the path it goes to
     std::string wyjscie;
     std::string bledy;
     int status = -1;
@@ -43,14 +46,22 @@ struct Wynik {
     int status = -1;
     std::string wyjscie;
     std::string bledy;
-    bool zabity = false;  // ran past its limit and was killed
+    bool zabity = false;                   // ran past its limit and was killed
+    std::chrono::microseconds procesor{};  // the program's CPU time, where the system tells
+    long pobudki = 0;  // the times it gave up the CPU of its own accord, where the system tells
 };
+
+// Between the pieces of a non-blocking input. A program that waits for them quietly uses a
+// fraction of this in CPU time and wakes a few times, not once a millisecond.
+constexpr std::chrono::milliseconds pauza{1000};
+constexpr long pobudekNajwyzej = 40;
 
 // The runner kills a program that runs past this, so that it can still remove the case's
 // directory and say why the case failed; CTest's TIMEOUT is only the outer bound. A program whose
 // input is held open should end at once, so it fails sooner. Wine's first start takes seconds.
 std::chrono::milliseconds limitCzasu(const Przypadek& przypadek) {
-    return przypadek.zrodlo == "|" ? std::chrono::seconds(3) : std::chrono::seconds(30);
+    return przypadek.zrodlo == "|" || przypadek.zrodlo == "~" ? std::chrono::seconds(3)
+                                                              : std::chrono::seconds(30);
 }
 
 constexpr int szesnastkowa = 16;
@@ -109,8 +120,8 @@ Przypadek wczytajPrzypadek(std::istream& plik, const std::string& nazwa) {
         } else if (!przypadek.jest) {
             continue;
         } else if (ma("< ")) {
-            przypadek.wejscie += odkoduj(std::string_view(wiersz).substr(2));
-        } else if (ma("0<&-") || ma("0<|")) {
+            przypadek.wejscie.push_back(odkoduj(std::string_view(wiersz).substr(2)));
+        } else if (ma("0<&-") || ma("0<|") || ma("0<~")) {
             przypadek.zrodlo = wiersz.substr(2);
         } else if (ma("0< ")) {
             przypadek.zrodlo = wiersz.substr(3);
@@ -147,7 +158,11 @@ Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
     const fs::path wejscie = katalog / "stdin";
     const fs::path wyjscie = katalog / "stdout";
     const fs::path bledy = katalog / "stderr";
-    std::ofstream(wejscie, std::ios::binary) << przypadek.wejscie;
+    std::ofstream plik(wejscie, std::ios::binary);
+    for (const std::string& kawalek : przypadek.wejscie) {
+        plik << kawalek;
+    }
+    plik.close();
     SECURITY_ATTRIBUTES dziedziczone{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     const auto otworz = [&](const fs::path& sciezka, DWORD dostep, DWORD jak) {
         return CreateFileW(sciezka.c_str(), dostep, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -197,15 +212,65 @@ void przekieruj(int numer, const fs::path& sciezka, const char* tryb) {
     }
 }
 
+// Writes the input; a non-blocking one a table line at a time, with a pause before each but the
+// first.
+void podaj(int dokad, const Przypadek& przypadek) {
+    for (const std::string& kawalek : przypadek.wejscie) {
+        if (przypadek.zrodlo == "~" && &kawalek != &przypadek.wejscie.front()) {
+            std::this_thread::sleep_for(pauza);
+        }
+        for (std::string_view reszta = kawalek; !reszta.empty();) {
+            const ssize_t ile = ::write(dokad, reszta.data(), reszta.size());
+            if (ile <= 0) {
+                return;
+            }
+            reszta.remove_prefix(static_cast<std::size_t>(ile));
+        }
+    }
+}
+
+// Waits for the program, and kills it once it runs past its limit. The status, and what the
+// system counted of the program's CPU time and of its wake-ups.
+Wynik czekaj(pid_t dziecko, const Przypadek& przypadek) {
+    Wynik wynik;
+    int stan = 0;
+    rusage zuzycie{};
+    pid_t zakonczone = 0;
+    const auto termin = std::chrono::steady_clock::now() + limitCzasu(przypadek);
+    while ((zakonczone = ::wait4(dziecko, &stan, WNOHANG, &zuzycie)) == 0) {
+        if (std::chrono::steady_clock::now() >= termin) {
+            ::kill(dziecko, SIGKILL);
+            wynik.zabity = true;
+            zakonczone = ::wait4(dziecko, &stan, 0, &zuzycie);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (zakonczone == dziecko) {
+        wynik.status = WIFEXITED(stan) ? WEXITSTATUS(stan) : 128 + WTERMSIG(stan);
+        using std::chrono::microseconds, std::chrono::seconds;
+        for (const timeval& czas : {zuzycie.ru_utime, zuzycie.ru_stime}) {
+            wynik.procesor += seconds(czas.tv_sec) + microseconds(czas.tv_usec);
+        }
+        // glibc declares the count inside a union, beside a word of the system call's size.
+        wynik.pobudki = zuzycie.ru_nvcsw;  // NOLINT(cppcoreguidelines-pro-type-union-access)
+    }
+    return wynik;
+}
+
 Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
                      const fs::path& katalog) {
     const fs::path wyjscie = przypadek.cel.empty() ? katalog / "stdout" : fs::path(przypadek.cel);
     const fs::path bledy = katalog / "stderr";
     std::array<int, 2> potok{-1, -1};
-    const bool zPotoku = przypadek.zrodlo.empty() || przypadek.zrodlo == "|";
+    const bool zPotoku =
+        przypadek.zrodlo.empty() || przypadek.zrodlo == "|" || przypadek.zrodlo == "~";
     if (zPotoku && ::pipe(potok.data()) != 0) {
         std::perror("pipe");
         return {};
+    }
+    if (przypadek.zrodlo == "~") {
+        ::fcntl(potok[0], F_SETFL, O_NONBLOCK);  // NOLINT(cppcoreguidelines-pro-type-vararg)
     }
     // A program that ends before it reads all of its input must not end the runner.
     std::signal(SIGPIPE, SIG_IGN);  // NOLINT(cert-err33-c)
@@ -230,34 +295,12 @@ Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
     }
     if (zPotoku) {
         ::close(potok[0]);
-        for (std::size_t zapisano = 0; zapisano < przypadek.wejscie.size();) {
-            const std::string_view reszta = std::string_view(przypadek.wejscie).substr(zapisano);
-            const ssize_t ile = ::write(potok[1], reszta.data(), reszta.size());
-            if (ile <= 0) {
-                break;
-            }
-            zapisano += static_cast<std::size_t>(ile);
-        }
-        if (przypadek.zrodlo.empty()) {
+        podaj(potok[1], przypadek);
+        if (przypadek.zrodlo != "|") {
             ::close(potok[1]);
         }
     }
-    int stan = 0;
-    Wynik wynik;
-    pid_t zakonczone = 0;
-    const auto termin = std::chrono::steady_clock::now() + limitCzasu(przypadek);
-    while (dziecko > 0 && (zakonczone = ::waitpid(dziecko, &stan, WNOHANG)) == 0) {
-        if (std::chrono::steady_clock::now() >= termin) {
-            ::kill(dziecko, SIGKILL);
-            wynik.zabity = true;
-            zakonczone = ::waitpid(dziecko, &stan, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    if (zakonczone == dziecko) {
-        wynik.status = WIFEXITED(stan) ? WEXITSTATUS(stan) : 128 + WTERMSIG(stan);
-    }
+    Wynik wynik = dziecko > 0 ? czekaj(dziecko, przypadek) : Wynik{};
     if (przypadek.zrodlo == "|") {
         ::close(potok[1]);
     }
@@ -304,6 +347,14 @@ int sprawdz(const std::vector<std::string>& argumenty) {
 
     bool dobrze = !przypadek.cel.empty() || porownaj("stdout", przypadek.wyjscie, wynik.wyjscie);
     dobrze = porownaj("stderr", przypadek.bledy, wynik.bledy) && dobrze;
+    if (przypadek.zrodlo == "~" &&
+        (wynik.procesor > pauza / 10 || wynik.pobudki > pobudekNajwyzej)) {
+        std::cout << "waiting for the input took "
+                  << std::chrono::duration<double, std::milli>(wynik.procesor).count()
+                  << " ms of CPU time and " << wynik.pobudki << " wake-ups; the limits are "
+                  << (pauza / 10).count() << " ms and " << pobudekNajwyzej << '\n';
+        dobrze = false;
+    }
     if (wynik.status != przypadek.status) {
         std::cout << "exit status: expected " << przypadek.status << ", got " << wynik.status
                   << '\n';
