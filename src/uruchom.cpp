@@ -52,7 +52,7 @@ bool wczytaj(std::streambuf& zrodlo, std::ostream& bledy, Porzadkowa ktora, int&
     while (cyfra(znak)) {
         saCyfry = true;
         if (modul <= granica) {
-            modul = modul * podstawa + (znak - '0');
+            modul = (modul * podstawa) + (znak - '0');
         }
         znak = zrodlo.sbumpc();
     }

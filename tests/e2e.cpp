@@ -203,12 +203,15 @@ Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
 
 #else
 
-// In the child: standard stream `numer` becomes `sciezka` opened as `tryb`.
-void przekieruj(int numer, const fs::path& sciezka, const char* tryb) {
-    std::FILE* plik = std::fopen(sciezka.c_str(), tryb);  // NOLINT(cppcoreguidelines-owning-memory)
-    if (plik == nullptr || ::dup2(::fileno(plik), numer) < 0) {
+// In the child: standard stream `numer` becomes `sciezka` opened with `flagi`, and only it.
+void przekieruj(int numer, const fs::path& sciezka, int flagi) {
+    const int plik = ::open(sciezka.c_str(), flagi, 0666);  // NOLINT(*-pro-type-vararg)
+    if (plik < 0 || ::dup2(plik, numer) < 0) {
         std::perror(sciezka.c_str());
         ::_exit(EXIT_FAILURE);
+    }
+    if (plik != numer) {
+        ::close(plik);
     }
 }
 
@@ -283,10 +286,10 @@ Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
         } else if (przypadek.zrodlo == "&-") {
             ::close(STDIN_FILENO);
         } else {
-            przekieruj(STDIN_FILENO, przypadek.zrodlo, "rb");
+            przekieruj(STDIN_FILENO, przypadek.zrodlo, O_RDONLY);
         }
-        przekieruj(STDOUT_FILENO, wyjscie, "wb");
-        przekieruj(STDERR_FILENO, bledy, "wb");
+        przekieruj(STDOUT_FILENO, wyjscie, O_WRONLY | O_CREAT | O_TRUNC);
+        przekieruj(STDERR_FILENO, bledy, O_WRONLY | O_CREAT | O_TRUNC);
         std::string sciezka = program;
         std::array<char*, 2> argumenty{sciezka.data(), nullptr};
         ::execv(sciezka.c_str(), argumenty.data());
