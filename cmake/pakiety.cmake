@@ -1,0 +1,62 @@
+# cpack includes this file before it makes each package, and runs it again once the package is
+# made, when CPACK_PACKAGE_FILES names it. The bytes of a package depend on the release's sources
+# alone: not on the clock, the umask, the folder or the file system of the build.
+if(NOT DEFINED CPACK_PACKAGE_FILES)
+  # Every file in a package carries the release's time, or SOURCE_DATE_EPOCH's where configure
+  # found it set; cpack's .deb writer takes it from the environment.
+  set(ENV{SOURCE_DATE_EPOCH} ${CPACK_LISTA_EPOKA})
+  return()
+endif()
+
+# cpack writes an archive's files in the order in which the file system lists them, which differs
+# from one file system to another, so each archive is written again with its files in the order
+# of their names. Only the files go in: unpacking makes their folders.
+file(GLOB_RECURSE pliki LIST_DIRECTORIES false RELATIVE ${CPACK_TOPLEVEL_DIRECTORY}
+     ${CPACK_TEMPORARY_DIRECTORY}/*)
+list(SORT pliki)
+set(ENV{TZ} UTC)  # a zip keeps local times
+string(TIMESTAMP czas "%Y-%m-%d %H:%M:%S UTC" UTC)  # from SOURCE_DATE_EPOCH, set above
+string(TIMESTAMP czasTouch "%Y%m%d%H%M.%S" UTC)
+foreach(paczka IN LISTS CPACK_PACKAGE_FILES)
+  if(paczka MATCHES "[.]tar[.]gz$")
+    file(REMOVE ${paczka})
+    set(polecenie ${CMAKE_COMMAND} -E tar czf ${paczka} --format=gnutar --mtime=${czas} -- ${pliki})
+  elseif(paczka MATCHES "[.]zip$")
+    # cmake -E tar would keep each file's times of last access and change, which no option sets,
+    # in the zip; Info-ZIP's zip -X keeps only the time of change, set to the release's here.
+    find_program(ZIP zip)
+    if(NOT ZIP)
+      message(FATAL_ERROR "The zip package needs Info-ZIP's zip (Debian/Ubuntu: apt-get install zip)")
+    endif()
+    execute_process(COMMAND touch -t ${czasTouch} -- ${pliki} WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY}
+                    COMMAND_ERROR_IS_FATAL ANY)
+    file(REMOVE ${paczka})
+    set(polecenie ${ZIP} -X -D -9 -q ${paczka} -- ${pliki})
+  elseif(paczka MATCHES "[.]deb$")
+    # cpack's .deb takes its members' modes from the umask, and counts each folder's size on the
+    # file system of the build into Installed-Size. dpkg-deb builds it again from the same files,
+    # with the size counted as dpkg-gencontrol counts it: a KiB for each folder, and each file's
+    # size in KiB, rounded up.
+    set(korzen ${CPACK_TOPLEVEL_DIRECTORY}/deb)
+    file(REMOVE_RECURSE ${korzen})
+    execute_process(COMMAND dpkg-deb --raw-extract ${paczka} ${korzen} COMMAND_ERROR_IS_FATAL ANY)
+    file(GLOB_RECURSE wpisy LIST_DIRECTORIES true ${korzen}/usr/*)
+    set(rozmiar 1)
+    foreach(wpis IN LISTS wpisy)
+      if(IS_DIRECTORY ${wpis})
+        math(EXPR rozmiar "${rozmiar} + 1")
+      else()
+        file(SIZE ${wpis} bajty)
+        math(EXPR rozmiar "${rozmiar} + (${bajty} + 1023) / 1024")
+      endif()
+    endforeach()
+    file(READ ${korzen}/DEBIAN/control kontrola)
+    string(REGEX REPLACE "\nInstalled-Size: [0-9]+\n" "\nInstalled-Size: ${rozmiar}\n" kontrola
+           "${kontrola}")
+    file(WRITE ${korzen}/DEBIAN/control "${kontrola}")
+    set(polecenie dpkg-deb --root-owner-group --build ${korzen} ${paczka})
+  else()
+    continue()
+  endif()
+  execute_process(COMMAND ${polecenie} WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
