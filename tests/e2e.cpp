@@ -1,5 +1,5 @@
 // Runs one case of the end-to-end table against the program and compares standard output,
-// standard error and exit status exactly. Usage: lista_e2e PROGRAM TABLE CASE
+// standard error and exit status exactly. Usage: lista_e2e PROGRAM TABLE CASE [EMULATOR ARG...]
 // Starting the program is the one thing done the platform's own way, in uruchomProgram().
 #include <array>
 #include <chrono>
@@ -154,8 +154,9 @@ std::string jakoLinie(std::string tekst) {
     return tekst;
 }
 
-Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
+Wynik uruchomProgram(const std::vector<std::string>& polecenie, const Przypadek& przypadek,
                      const fs::path& katalog) {
+    const std::string& program = polecenie.back();  // no emulator runs a Windows runner
     const fs::path wejscie = katalog / "stdin";
     const fs::path wyjscie = katalog / "stdout";
     const fs::path bledy = katalog / "stderr";
@@ -276,7 +277,7 @@ Wynik czekaj(pid_t dziecko, const Przypadek& przypadek) {
     return wynik;
 }
 
-Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
+Wynik uruchomProgram(std::vector<std::string> polecenie, const Przypadek& przypadek,
                      const fs::path& katalog) {
     const fs::path wyjscie = przypadek.cel.empty() ? katalog / "stdout" : fs::path(przypadek.cel);
     const fs::path bledy = katalog / "stderr";
@@ -305,10 +306,14 @@ Wynik uruchomProgram(const std::string& program, const Przypadek& przypadek,
         }
         przekieruj(STDOUT_FILENO, wyjscie, O_WRONLY | O_CREAT | O_TRUNC);
         przekieruj(STDERR_FILENO, bledy, O_WRONLY | O_CREAT | O_TRUNC);
-        std::string sciezka = program;
-        std::array<char*, 2> argumenty{sciezka.data(), nullptr};
-        ::execv(sciezka.c_str(), argumenty.data());
-        std::perror(sciezka.c_str());
+        std::vector<char*> argumenty;
+        argumenty.reserve(polecenie.size() + 1);
+        for (std::string& slowo : polecenie) {
+            argumenty.push_back(slowo.data());
+        }
+        argumenty.push_back(nullptr);
+        ::execvp(argumenty.front(), argumenty.data());
+        std::perror(argumenty.front());
         ::_exit(EXIT_FAILURE);
     }
     std::chrono::nanoseconds wCzekaniu{};
@@ -340,8 +345,8 @@ bool porownaj(const char* co, const std::string& oczekiwane, const std::string& 
 }
 
 int sprawdz(const std::vector<std::string>& argumenty) {
-    if (argumenty.size() != 4) {
-        std::cerr << "usage: lista_e2e PROGRAM TABLE CASE\n";
+    if (argumenty.size() < 4) {
+        std::cerr << "usage: lista_e2e PROGRAM TABLE CASE [EMULATOR ARG...]\n";
         return 2;
     }
     const std::string& nazwa = argumenty[3];
@@ -356,7 +361,10 @@ int sprawdz(const std::vector<std::string>& argumenty) {
         ("lista_e2e." + nazwa + "." +
          std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
     fs::create_directories(katalog);
-    const Wynik wynik = uruchomProgram(argumenty[1], przypadek, katalog);
+    // Under the emulator that runs the runner, if any: the program is built for the same target.
+    std::vector<std::string> polecenie(std::next(argumenty.begin(), 4), argumenty.end());
+    polecenie.push_back(argumenty[1]);
+    const Wynik wynik = uruchomProgram(polecenie, przypadek, katalog);
     fs::remove_all(katalog);
     if (wynik.zabity) {
         std::cout << "the program had not ended after "
