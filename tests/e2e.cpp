@@ -176,10 +176,10 @@ Wynik uruchomProgram(const std::vector<std::string>& polecenie, const Przypadek&
     start.hStdInput = otworz(wejscie, GENERIC_READ, OPEN_EXISTING);
     start.hStdOutput = otworz(wyjscie, GENERIC_WRITE, CREATE_ALWAYS);
     start.hStdError = otworz(bledy, GENERIC_WRITE, CREATE_ALWAYS);
-    std::wstring polecenie = L"\"" + fs::path(program).wstring() + L"\"";
+    std::wstring linia = L"\"" + fs::path(program).wstring() + L"\"";
     PROCESS_INFORMATION proces{};
     Wynik wynik;
-    if (CreateProcessW(nullptr, polecenie.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+    if (CreateProcessW(nullptr, linia.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                        &start, &proces)) {
         const auto limit = static_cast<DWORD>(limitCzasu(przypadek).count());
         if (WaitForSingleObject(proces.hProcess, limit) == WAIT_TIMEOUT) {
