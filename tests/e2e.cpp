@@ -179,8 +179,8 @@ Wynik uruchomProgram(const std::vector<std::string>& polecenie, const Przypadek&
     std::wstring linia = L"\"" + fs::path(program).wstring() + L"\"";
     PROCESS_INFORMATION proces{};
     Wynik wynik;
-    if (CreateProcessW(nullptr, linia.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &start, &proces)) {
+    if (CreateProcessW(nullptr, linia.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start,
+                       &proces)) {
         const auto limit = static_cast<DWORD>(limitCzasu(przypadek).count());
         if (WaitForSingleObject(proces.hProcess, limit) == WAIT_TIMEOUT) {
             TerminateProcess(proces.hProcess, EXIT_FAILURE);
