@@ -20,16 +20,17 @@ string(TIMESTAMP czasTouch "%Y%m%d%H%M.%S" UTC)
 foreach(paczka IN LISTS CPACK_PACKAGE_FILES)
   if(paczka MATCHES "[.]tar[.]gz$")
     file(REMOVE ${paczka})
-    set(polecenie ${CMAKE_COMMAND} -E tar czf ${paczka} --format=gnutar --mtime=${czas} -- ${pliki})
+    set(polecenie ${CMAKE_COMMAND} -E tar czf ${paczka} --format=gnutar --mtime=${czas} --
+                  ${pliki})
   elseif(paczka MATCHES "[.]zip$")
     # cmake -E tar would keep each file's times of last access and change, which no option sets,
     # in the zip; Info-ZIP's zip -X keeps only the time of change, set to the release's here.
     find_program(ZIP zip)
     if(NOT ZIP)
-      message(FATAL_ERROR "The zip package needs Info-ZIP's zip (Debian/Ubuntu: apt-get install zip)")
+      message(FATAL_ERROR "The zip needs Info-ZIP's zip (Debian/Ubuntu: apt-get install zip)")
     endif()
-    execute_process(COMMAND touch -t ${czasTouch} -- ${pliki} WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY}
-                    COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND touch -t ${czasTouch} -- ${pliki}
+                    WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
     file(REMOVE ${paczka})
     set(polecenie ${ZIP} -X -D -9 -q ${paczka} -- ${pliki})
   elseif(paczka MATCHES "[.]deb$")
@@ -58,5 +59,6 @@ foreach(paczka IN LISTS CPACK_PACKAGE_FILES)
   else()
     continue()
   endif()
-  execute_process(COMMAND ${polecenie} WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${polecenie} WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY}
+                  COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
