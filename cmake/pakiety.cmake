@@ -15,13 +15,32 @@ file(GLOB_RECURSE pliki LIST_DIRECTORIES false RELATIVE ${CPACK_TOPLEVEL_DIRECTO
      ${CPACK_TEMPORARY_DIRECTORY}/*)
 list(SORT pliki)
 set(ENV{TZ} UTC)  # a zip keeps local times
-string(TIMESTAMP czas "%Y-%m-%d %H:%M:%S UTC" UTC)  # from SOURCE_DATE_EPOCH, set above
-string(TIMESTAMP czasTouch "%Y%m%d%H%M.%S" UTC)
+string(TIMESTAMP czas "%Y%m%d%H%M.%S" UTC)  # from SOURCE_DATE_EPOCH, set above
 foreach(paczka IN LISTS CPACK_PACKAGE_FILES)
-  if(paczka MATCHES "[.]tar[.]gz$")
+  if(paczka MATCHES "[.](tar[.]gz|zip)$")
+    # Both keep each file's time of change: the release's.
+    execute_process(COMMAND touch -t ${czas} -- ${pliki}
+                    WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
     file(REMOVE ${paczka})
-    set(polecenie ${CMAKE_COMMAND} -E tar czf ${paczka} --format=gnutar --mtime=${czas} --
-                  ${pliki})
+  endif()
+  if(paczka MATCHES "[.]tar[.]gz$")
+    # cmake -E tar records the building user as each file's owner, and tar run by root restores
+    # it: an archive a user built, unpacked with sudo into /usr/local, would leave that user's
+    # uid owning the program every user runs. The system's tar records root instead.
+    find_program(TAR NAMES gtar tar REQUIRED)
+    execute_process(COMMAND ${TAR} --version OUTPUT_VARIABLE wersja ERROR_QUIET)
+    if(wersja MATCHES "GNU tar")
+      set(wlasciciel --owner=root:0 --group=root:0)
+    elseif(wersja MATCHES "bsdtar")
+      set(wlasciciel --uid 0 --uname root --gid 0 --gname root)
+      set(ENV{COPYFILE_DISABLE} 1)  # macOS's tar would add a ._ file of metadata beside each
+    else()
+      message(FATAL_ERROR "The archive needs GNU tar or bsdtar, not ${TAR}")
+    endif()
+    execute_process(COMMAND ${TAR} -c -f - --format=ustar ${wlasciciel} -- ${pliki}
+                    COMMAND gzip -9 -n OUTPUT_FILE ${paczka}
+                    WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
+    continue()
   elseif(paczka MATCHES "[.]zip$")
     # cmake -E tar would keep each file's times of last access and change, which no option sets,
     # in the zip; Info-ZIP's zip -X keeps only the time of change, set to the release's here.
@@ -29,9 +48,6 @@ foreach(paczka IN LISTS CPACK_PACKAGE_FILES)
     if(NOT ZIP)
       message(FATAL_ERROR "The zip needs Info-ZIP's zip (Debian/Ubuntu: apt-get install zip)")
     endif()
-    execute_process(COMMAND touch -t ${czasTouch} -- ${pliki}
-                    WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
-    file(REMOVE ${paczka})
     set(polecenie ${ZIP} -X -D -9 -q ${paczka} -- ${pliki})
   elseif(paczka MATCHES "[.]deb$")
     # cpack's .deb takes its members' modes from the umask, and counts each folder's size on the
