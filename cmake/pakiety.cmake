@@ -30,14 +30,16 @@ foreach(paczka IN LISTS CPACK_PACKAGE_FILES)
     find_program(TAR NAMES gtar tar REQUIRED)
     execute_process(COMMAND ${TAR} --version OUTPUT_VARIABLE wersja ERROR_QUIET)
     if(wersja MATCHES "GNU tar")
-      set(wlasciciel --owner=root:0 --group=root:0)
+      # GNU tar is also given the release's time rather than reading each file's back:
+      # libfaketime, under which CI builds the packages again, shifts the times stat reports.
+      set(opcje --owner=root:0 --group=root:0 --mtime=@$ENV{SOURCE_DATE_EPOCH})
     elseif(wersja MATCHES "bsdtar")
-      set(wlasciciel --uid 0 --uname root --gid 0 --gname root)
+      set(opcje --uid 0 --uname root --gid 0 --gname root)
       set(ENV{COPYFILE_DISABLE} 1)  # macOS's tar would add a ._ file of metadata beside each
     else()
       message(FATAL_ERROR "The archive needs GNU tar or bsdtar, not ${TAR}")
     endif()
-    execute_process(COMMAND ${TAR} -c -f - --format=ustar ${wlasciciel} -- ${pliki}
+    execute_process(COMMAND ${TAR} -c -f - --format=ustar ${opcje} -- ${pliki}
                     COMMAND gzip -9 -n OUTPUT_FILE ${paczka}
                     WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
     continue()
