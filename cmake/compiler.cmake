@@ -1,0 +1,103 @@
+# What every target is compiled and linked with: warnings, sanitizers, Debian's hardening flags
+# and the fuzzers' instrumentation, each as its option asks. Included before any target is made.
+include(CheckCXXSourceCompiles)
+
+# Warnings per compiler family. They are shown and the build goes on, since a newer compiler than
+# ours may warn where ours does not; CI sets CMAKE_COMPILE_WARNING_AS_ERROR, which makes every
+# warning, and every lint finding, an error.
+if(MSVC)
+  # /utf-8: the Polish strings are read, and written, as UTF-8.
+  add_compile_options(/W4 /permissive- /utf-8)
+else()
+  add_compile_options(-Wall -Wextra -Wpedantic -Wconversion -Wshadow)
+endif()
+
+# Sanitizers where the compiler has them. Any report ends the process, so a test cannot pass over
+# one. LeakSanitizer comes with AddressSanitizer where it is supported (Linux) and stays off
+# elsewhere, so leaks are checked without asking for it on a platform that would abort.
+if(LISTA_SANITIZE)
+  if(MSVC)
+    # The C++ only: the C baseline is no test. MSVC refuses its run-time checks beside
+    # AddressSanitizer, which finds more.
+    add_compile_options($<$<COMPILE_LANGUAGE:CXX>:/fsanitize=address>)
+    string(REPLACE "/RTC1" "" CMAKE_CXX_FLAGS_DEBUG "${CMAKE_CXX_FLAGS_DEBUG}")
+    # A program built so needs clang_rt.asan_dynamic-x86_64.dll, which sits beside cl.exe and is
+    # on PATH only in a Developer PowerShell. From a plain pwsh the tests would die before main
+    # (STATUS_DLL_NOT_FOUND), even while building, where gtest_discover_tests runs one. A copy
+    # beside the programs is found first.
+    cmake_path(GET CMAKE_CXX_COMPILER PARENT_PATH msvcBin)
+    file(GLOB asanDll "${msvcBin}/clang_rt.asan*_dynamic-*.dll")
+    if(asanDll)
+      file(COPY ${asanDll} DESTINATION ${CMAKE_BINARY_DIR})
+    else()
+      message(WARNING "No AddressSanitizer runtime beside ${CMAKE_CXX_COMPILER}: the tests may "
+                      "start only from a Developer PowerShell")
+    endif()
+  elseif(MINGW)
+    message(STATUS "MinGW has no sanitizers: LISTA_SANITIZE is ignored")
+  else()
+    # AddressSanitizer cannot reserve its shadow memory under qemu-user. UndefinedBehaviorSanitizer
+    # reports through its run-time library where that links, and stops the program at the fault
+    # where it does not: Debian 12's riscv64 cross compiler has none, and a static i686 program
+    # cannot link it (the call below pulls in its dynamic type checks).
+    set(sanitizers -fsanitize=address,undefined)
+    if(CMAKE_CROSSCOMPILING_EMULATOR MATCHES "qemu")
+      set(sanitizers -fsanitize=undefined)
+    endif()
+    set(CMAKE_REQUIRED_FLAGS -fsanitize=undefined)
+    set(CMAKE_REQUIRED_LINK_OPTIONS -fsanitize=undefined)
+    check_cxx_source_compiles([[
+      struct A { virtual int f() { return 0; } virtual ~A() = default; };
+      int main() { A a; A* p = &a; return p->f(); }
+    ]] LISTA_MA_UBSAN)
+    unset(CMAKE_REQUIRED_FLAGS)
+    unset(CMAKE_REQUIRED_LINK_OPTIONS)
+    if(NOT LISTA_MA_UBSAN)
+      list(APPEND sanitizers -fsanitize-undefined-trap-on-error)
+    endif()
+    add_compile_options(${sanitizers} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(${sanitizers})
+  endif()
+endif()
+
+if(LISTA_DEBIAN)
+  # Built as Debian builds its own programs: with the flags dpkg-buildflags gives for all of
+  # Debian's hardening (PIE, stack protector and stack clash protection, fortified calls,
+  # control-flow protection, relocations made read-only and bound at start) and for reproducible
+  # builds (paths in the debug information relative to the sources, so no build path remains).
+  find_program(DPKG_BUILDFLAGS dpkg-buildflags REQUIRED)
+  foreach(rodzaj IN ITEMS CPPFLAGS CXXFLAGS LDFLAGS)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
+                            ${DPKG_BUILDFLAGS} --get ${rodzaj}
+                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} OUTPUT_VARIABLE ${rodzaj}
+                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+  # Debian 12's dpkg-buildflags predates the two that Debian has given since: stack clash
+  # protection, and control-flow protection on x86.
+  if(NOT CXXFLAGS MATCHES "-fstack-clash-protection")
+    string(APPEND CXXFLAGS " -fstack-clash-protection")
+  endif()
+  if(NOT CXXFLAGS MATCHES "-fcf-protection" AND CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|amd64|i.86")
+    string(APPEND CXXFLAGS " -fcf-protection")
+  endif()
+  string(APPEND CMAKE_CXX_FLAGS " ${CPPFLAGS} ${CXXFLAGS}")
+  string(APPEND CMAKE_EXE_LINKER_FLAGS " ${LDFLAGS}")
+endif()
+
+if(LISTA_FUZZ)
+  set(CMAKE_REQUIRED_LINK_OPTIONS -fsanitize=fuzzer)
+  check_cxx_source_compiles([[
+    #include <cstddef>
+    #include <cstdint>
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t*, std::size_t) { return 0; }
+  ]] LISTA_MA_LIBFUZZER)
+  unset(CMAKE_REQUIRED_LINK_OPTIONS)
+  if(NOT LISTA_MA_LIBFUZZER)
+    message(FATAL_ERROR "The fuzz preset needs clang with libFuzzer (Debian/Ubuntu: apt-get install "
+                        "clang libclang-rt-14-dev; Homebrew: brew install llvm)")
+  endif()
+  # Everything in the fuzz build is instrumented, so the fuzzer sees coverage in the run it
+  # drives; only the fuzz targets link libFuzzer's own main.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,35 @@
+# clang-tidy on each C++ file built, and the layout of every source checked with clang-format,
+# when LISTA_LINT asks and both are found. Included before any target is made.
+if(NOT LISTA_LINT)
+  return()
+endif()
+find_program(CLANG_TIDY clang-tidy)
+find_program(CLANG_FORMAT clang-format)
+set(lintPakiety "Debian/Ubuntu: apt-get install clang-tidy clang-format; Homebrew: brew install llvm")
+if(NOT CLANG_TIDY OR NOT CLANG_FORMAT)
+  if(LISTA_LINT_REQUIRED)
+    message(FATAL_ERROR "Lint is required, but clang-tidy or clang-format is missing (${lintPakiety})")
+  endif()
+  message(STATUS "Lint skipped: clang-tidy or clang-format not found (${lintPakiety})")
+  return()
+endif()
+
+# Findings are shown as the build meets them, like warnings, and are errors where warnings are.
+# The layout is checked whenever a source or .clang-format changes.
+set(CMAKE_CXX_CLANG_TIDY ${CLANG_TIDY})
+if(LISTA_TRIPLE)
+  # A cross build is linted as its compiler sees the code: the target's type sizes, headers.
+  list(APPEND CMAKE_CXX_CLANG_TIDY --extra-arg=--target=${LISTA_TRIPLE})
+endif()
+set(formatBledy "")
+if(CMAKE_COMPILE_WARNING_AS_ERROR)
+  list(APPEND CMAKE_CXX_CLANG_TIDY --warnings-as-errors=*)
+  set(formatBledy --Werror)
+endif()
+file(GLOB_RECURSE zrodla CONFIGURE_DEPENDS src/*.hpp src/*.cpp tests/*.cpp bench/*.c bench/*.cpp fuzz/*.cpp)
+add_custom_command(OUTPUT lint.format
+                   COMMAND ${CLANG_FORMAT} --dry-run ${formatBledy} ${zrodla}
+                   COMMAND ${CMAKE_COMMAND} -E touch lint.format
+                   DEPENDS ${zrodla} .clang-format
+                   COMMENT "Checking the layout with clang-format" VERBATIM)
+add_custom_target(lint_format ALL DEPENDS lint.format)
