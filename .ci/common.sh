@@ -26,12 +26,12 @@ zip=lista-${version}-win64.zip
 readme_line() { sed -n "s/^| .* | \`$1\` | \`\(.*\)\` |\$/\1/p" README.md; }
 readme_deb=$(readme_line "$deb")
 readme_archive=$(readme_line "$archive")
-# The command for another architecture, with the target's triple taken off the front.
+# CONTRIBUTING.md's command for another architecture, with the target's triple taken off the front.
 cross_command=$(sed -n 's/^LISTA_TRIPLE=[^ ]* \(cmake .*\)$/\1/p' README.md)
 [[ -n $readme_install && -n $readme_run && -n $readme_test && -n $readme_optional &&
   -n $version && -n $readme_deb && -n $readme_archive && -n $cross_command ]] &&
   grep -qF "| \`$zip\` |" README.md || {
-  echo "the README's install lines, its two commands or its cross command are" \
+  echo "the README's install lines or its two commands, or CONTRIBUTING.md's cross command, are" \
     "not where .ci/common.sh looks" >&2
   exit 1
 }
