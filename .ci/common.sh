@@ -27,7 +27,7 @@ readme_line() { sed -n "s/^| .* | \`$1\` | \`\(.*\)\` |\$/\1/p" README.md; }
 readme_deb=$(readme_line "$deb")
 readme_archive=$(readme_line "$archive")
 # CONTRIBUTING.md's command for another architecture, with the target's triple taken off the front.
-cross_command=$(sed -n 's/^LISTA_TRIPLE=[^ ]* \(cmake .*\)$/\1/p' README.md)
+cross_command=$(sed -n 's/^LISTA_TRIPLE=[^ ]* \(cmake .*\)$/\1/p' CONTRIBUTING.md)
 [[ -n $readme_install && -n $readme_run && -n $readme_test && -n $readme_optional &&
   -n $version && -n $readme_deb && -n $readme_archive && -n $cross_command ]] &&
   grep -qF "| \`$zip\` |" README.md || {
