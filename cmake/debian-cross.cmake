@@ -1,17 +1,34 @@
 # Builds for another architecture with Debian's cross compiler for it (g++-TRIPLE), named by its
-# GNU triple in LISTA_TRIPLE: aarch64-linux-gnu, arm-linux-gnueabihf, i686-linux-gnu,
-# powerpc64le-linux-gnu, riscv64-linux-gnu or s390x-linux-gnu. What it builds, the tests among it,
-# runs under qemu-user, with the target's libraries from /usr/TRIPLE.
+# GNU triple in LISTA_TRIPLE. What it builds, the tests among it, runs under qemu-user, with the
+# target's libraries from /usr/TRIPLE.
 if(NOT LISTA_TRIPLE)
   set(LISTA_TRIPLE "$ENV{LISTA_TRIPLE}")
 endif()
-if(NOT LISTA_TRIPLE MATCHES "^([^-]+)-linux-gnu")
-  message(FATAL_ERROR "Name the target in LISTA_TRIPLE, as its GNU triple: s390x-linux-gnu, say")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES LISTA_TRIPLE LISTA_DEBIAN)
+
+# Every architecture Debian releases for beside amd64, each with its GNU triple, its Debian name,
+# what uname -m prints on the machines its archive is for, and qemu-user's name for it. armel's
+# program runs on every 32-bit ARM from ARMv5 up (the Raspberry Pi Zero and 1 are ARMv6);
+# armhf's needs ARMv7.
+set(cele
+    aarch64-linux-gnu:arm64:aarch64:aarch64
+    arm-linux-gnueabi:armel:armv6l:arm
+    arm-linux-gnueabihf:armhf:armv7l:arm
+    i686-linux-gnu:i386:i686:i386
+    powerpc64le-linux-gnu:ppc64el:ppc64le:ppc64le
+    riscv64-linux-gnu:riscv64:riscv64:riscv64
+    s390x-linux-gnu:s390x:s390x:s390x)
+list(FILTER cele INCLUDE REGEX "^${LISTA_TRIPLE}:")
+if(NOT LISTA_TRIPLE OR NOT cele)
+  message(FATAL_ERROR "Name the target in LISTA_TRIPLE, as its GNU triple: s390x-linux-gnu, say "
+                      "(cmake/debian-cross.cmake lists them all)")
 endif()
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES LISTA_TRIPLE)
+string(REPLACE ":" ";" cel ${cele})
+list(GET cel 1 LISTA_DEBIAN_ARCH)
+list(GET cel 3 qemu)
 
 set(CMAKE_SYSTEM_NAME Linux)
-set(CMAKE_SYSTEM_PROCESSOR ${CMAKE_MATCH_1})
+list(GET cel 2 CMAKE_SYSTEM_PROCESSOR)  # as uname -m names it, which the archive's name follows
 set(CMAKE_C_COMPILER ${LISTA_TRIPLE}-gcc)
 set(CMAKE_CXX_COMPILER ${LISTA_TRIPLE}-g++)
 # Libraries and packages of the target only: the build machine's GoogleTest is not one of them.
@@ -21,13 +38,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# qemu-user's names for the processors: ppc64le, i386.
-string(REGEX REPLACE "^powerpc" "ppc" qemu ${CMAKE_SYSTEM_PROCESSOR})
-string(REGEX REPLACE "^i.86$" "i386" qemu ${qemu})
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-${qemu} -L /usr/${LISTA_TRIPLE})
-if(qemu STREQUAL "i386")
+if(qemu STREQUAL "i386" AND NOT LISTA_DEBIAN)
   # Debian 12's qemu-i386 hangs when a dynamically linked i686 program forks, as the end-to-end
   # runner does; linked statically, it does not. (Some x86-64 kernels would run them natively,
-  # but not all do: this project's CI machine refuses 32-bit programs.)
+  # but not all do: this project's CI machine refuses 32-bit programs.) The .deb's program is
+  # linked as Debian links its own; it does not fork.
   set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 endif()

@@ -70,4 +70,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(LISTA_DEBIAN_ARCH)
+  # Cross-built: named for the target, whose libraries dpkg-shlibdeps finds where Debian's cross
+  # compiler keeps them (cmake/repack.cmake says why, and tells it the target).
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${LISTA_DEBIAN_ARCH})
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS /usr/${LISTA_TRIPLE}/lib)
+endif()
 include(CPack)

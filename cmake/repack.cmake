@@ -5,6 +5,10 @@ if(NOT DEFINED CPACK_PACKAGE_FILES)
   # Every file in a package carries the release's time, or SOURCE_DATE_EPOCH's where configure
   # found it set; cpack's .deb writer takes it from the environment.
   set(ENV{SOURCE_DATE_EPOCH} ${CPACK_LISTA_EPOKA})
+  if(CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+    # dpkg-shlibdeps reads a cross-built program with the target's binutils.
+    set(ENV{DEB_HOST_ARCH} ${CPACK_DEBIAN_PACKAGE_ARCHITECTURE})
+  endif()
   return()
 endif()
 
@@ -72,6 +76,13 @@ foreach(paczka IN LISTS CPACK_PACKAGE_FILES)
     file(READ ${korzen}/DEBIAN/control kontrola)
     string(REGEX REPLACE "\nInstalled-Size: [0-9]+\n" "\nInstalled-Size: ${rozmiar}\n" kontrola
            "${kontrola}")
+    if(CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+      # A cross build's libraries are those of Debian's cross compiler, whose packages tell
+      # dpkg-shlibdeps what they stand for on the target, libc6:arm64 or libgcc-s1-arm64-cross
+      # for libc6 and libgcc-s1; on the target, the package is the target's own.
+      string(REGEX REPLACE ":${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}|-${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}-cross"
+             "" kontrola "${kontrola}")
+    endif()
     file(WRITE ${korzen}/DEBIAN/control "${kontrola}")
     set(polecenie dpkg-deb --root-owner-group --build ${korzen} ${paczka})
   else()
