@@ -17,24 +17,44 @@ readme_test=$(sed -n 2p <<<"$readme_commands")
 # The optional tools' Debian packages: the first quoted word list of each item under "Optional:".
 readme_optional=$(awk '/^Optional:/ { s = 1 } s && /^#/ { exit } s' README.md |
   sed -n 's/^- [^(]*(`\([^`]*\)`;.*/\1/p' | tr '\n' ' ')
-# The packages a release offers, named by the project's version, and the README's line that
-# installs each, from its table.
+# The packages a release offers, named by the project's version: for amd64, and for each target
+# cmake/debian-cross.cmake lists, with its GNU triple, Debian architecture, uname -m name and
+# qemu-user name (target TRIPLE gives the last three).
 version=$(sed -n 's/^project(lista VERSION \([^ ]*\) .*/\1/p' CMakeLists.txt)
-deb=lista_${version}_amd64.deb
-archive=lista-${version}-Linux-x86_64.tar.gz
+targets=$(sed -n 's/^ *\([a-z0-9_]*-linux-gnu[a-z]*\):\([a-z0-9]*\):\([a-z0-9_]*\):\([a-z0-9_]*\))\{0,1\}$/\1 \2 \3 \4/p' \
+  cmake/debian-cross.cmake)
+triples=$(cut -d' ' -f1 <<<"$targets")
+target() { sed -n "s/^$1 //p" <<<"$targets"; }
+deb_of() { echo "lista_${version}_$1.deb"; }
+archive_of() { echo "lista-${version}-Linux-$1.tar.gz"; }
+deb=$(deb_of amd64)
+archive=$(archive_of x86_64)
+cross_debs=() cross_archives=()
+while read -r _ arch machine _; do
+  cross_debs+=("$(deb_of "$arch")") cross_archives+=("$(archive_of "$machine")")
+done <<<"$targets"
 zip=lista-${version}-win64.zip
+# The README's lines that install the .deb and the archive, from its table, which pick the file
+# for the machine they run on; deb_line ARCH and archive_line MACHINE name another's instead.
 readme_line() { sed -n "s/^| .* | \`$1\` | \`\(.*\)\` |\$/\1/p" README.md; }
-readme_deb=$(readme_line "$deb")
-readme_archive=$(readme_line "$archive")
+readme_deb=$(readme_line "$(deb_of ARCH)")
+readme_archive=$(readme_line "$(archive_of MACHINE)")
+deb_line() { echo "${readme_deb//'$(dpkg --print-architecture)'/$1}"; }
+archive_line() { echo "${readme_archive//'$(uname -m)'/$1}"; }
 # CONTRIBUTING.md's command for another architecture, with the target's triple taken off the front.
 cross_command=$(sed -n 's/^LISTA_TRIPLE=[^ ]* \(cmake .*\)$/\1/p' CONTRIBUTING.md)
 [[ -n $readme_install && -n $readme_run && -n $readme_test && -n $readme_optional &&
-  -n $version && -n $readme_deb && -n $readme_archive && -n $cross_command ]] &&
+  -n $version && -n $targets && -n $readme_deb && -n $readme_archive && -n $cross_command ]] &&
   grep -qF "| \`$zip\` |" README.md || {
   echo "the README's install lines or its two commands, or CONTRIBUTING.md's cross command, are" \
     "not where .ci/common.sh looks" >&2
   exit 1
 }
+# The README names every .deb and archive a release offers.
+for name in amd64 x86_64 $(cut -d' ' -f2,3 <<<"$targets"); do
+  sed -n '/^Each line picks/,/^$/p' README.md | grep -qw -- "$name" ||
+    { echo "the README does not offer the package for $name" >&2; exit 1; }
+done
 
 # On a user's machine a compiler warning or a lint finding is shown and the build goes on, since a
 # newer compiler or linter than ours may find what ours does not. In CI every one is an error, and
@@ -58,11 +78,35 @@ needs() {
   done
 }
 
-# The end-to-end table against a program other than the one the tests built.
+# e2e_on PROGRAM [EMULATOR ARG...]: the end-to-end table against a program other than the one
+# the tests built, through the emulator given, if any.
 e2e_on() {
   needs test build/test/lista_e2e
   local name
   for name in $(sed -n 's/^== //p' tests/e2e.txt); do
-    timeout 60 build/test/lista_e2e "$1" tests/e2e.txt "$name"
+    timeout 60 build/test/lista_e2e "$1" tests/e2e.txt "$name" "${@:2}"
   done
+}
+
+# fresh_root SUITE [OPTION...] <SCRIPT: a newcomer's machine, a bare Debian root of the suite made
+# by mmdebstrap, runs the script as root, in a clean environment, with a copy of the checkout in
+# /root/lista, and GoogleTest's archive and the packages in /root. The root has no git and no
+# GoogleTest, and apt-get installs no recommended packages there, as mmdebstrap sets it, so what
+# the README's lines install is shown to bring everything by itself. What stands in for the user:
+# sudo, which the README's lines call, and a yes to apt-get's question. This machine's mirror is a
+# snapshot, whose unstable Release file is past its Valid-Until date, so apt must not check that.
+fresh_root() {
+  mkdir -p build
+  export skrypt gtest_archive
+  skrypt=$(mktemp -p build root-XXXX.sh)
+  cat >"$skrypt"
+  mmdebstrap --variant=apt --include=sudo "${@:2}" --aptopt='Acquire::Check-Valid-Until "false"' \
+    --customize-hook='echo "APT::Get::Assume-Yes \"true\";" >"$1/etc/apt/apt.conf.d/90tak"' \
+    --customize-hook='cp "$gtest_archive" build/packages/lista?* "$1/root/"' \
+    --customize-hook='cp "$skrypt" "$1/root/root.sh"' \
+    --customize-hook='mkdir "$1/root/lista"' \
+    --customize-hook='tar --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "$1/root/lista"' \
+    --customize-hook='chroot "$1" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin bash /root/root.sh' \
+    "$1" /dev/null
+  rm "$skrypt"
 }
