@@ -21,8 +21,7 @@ readme_optional=$(awk '/^Optional:/ { s = 1 } s && /^#/ { exit } s' README.md |
 # cmake/debian-cross.cmake lists, with its GNU triple, Debian architecture, uname -m name and
 # qemu-user name (target TRIPLE gives the last three).
 version=$(sed -n 's/^project(lista VERSION \([^ ]*\) .*/\1/p' CMakeLists.txt)
-targets=$(sed -n 's/^ *\([a-z0-9_]*-linux-gnu[a-z]*\):\([a-z0-9]*\):\([a-z0-9_]*\):\([a-z0-9_]*\))\{0,1\}$/\1 \2 \3 \4/p' \
-  cmake/debian-cross.cmake)
+targets=$(grep -oE '[a-z0-9_]+-linux-gnu[a-z]*(:[a-z0-9_]+){3}' cmake/debian-cross.cmake | tr : ' ')
 triples=$(cut -d' ' -f1 <<<"$targets")
 target() { sed -n "s/^$1 //p" <<<"$targets"; }
 deb_of() { echo "lista_${version}_$1.deb"; }
@@ -30,8 +29,8 @@ archive_of() { echo "lista-${version}-Linux-$1.tar.gz"; }
 deb=$(deb_of amd64)
 archive=$(archive_of x86_64)
 cross_debs=() cross_archives=()
-while read -r _ arch machine _; do
-  cross_debs+=("$(deb_of "$arch")") cross_archives+=("$(archive_of "$machine")")
+while read -r _ a m _; do
+  cross_debs+=("$(deb_of "$a")") cross_archives+=("$(archive_of "$m")")
 done <<<"$targets"
 zip=lista-${version}-win64.zip
 # The README's lines that install the .deb and the archive, from its table, which pick the file

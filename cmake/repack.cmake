@@ -77,11 +77,11 @@ foreach(paczka IN LISTS CPACK_PACKAGE_FILES)
     string(REGEX REPLACE "\nInstalled-Size: [0-9]+\n" "\nInstalled-Size: ${rozmiar}\n" kontrola
            "${kontrola}")
     if(CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
-      # A cross build's libraries are those of Debian's cross compiler, whose packages tell
-      # dpkg-shlibdeps what they stand for on the target, libc6:arm64 or libgcc-s1-arm64-cross
-      # for libc6 and libgcc-s1; on the target, the package is the target's own.
-      string(REGEX REPLACE ":${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}|-${CPACK_DEBIAN_PACKAGE_ARCHITECTURE}-cross"
-             "" kontrola "${kontrola}")
+      # Built by Debian's cross compiler, whose packages tell dpkg-shlibdeps which of the
+      # target's packages its libraries stand for: libc6:arm64, or libgcc-s1-arm64-cross for
+      # libgcc-s1. Installed on the target, they are that architecture's own: libc6, libgcc-s1.
+      set(architektura ${CPACK_DEBIAN_PACKAGE_ARCHITECTURE})
+      string(REGEX REPLACE ":${architektura}|-${architektura}-cross" "" kontrola "${kontrola}")
     endif()
     file(WRITE ${korzen}/DEBIAN/control "${kontrola}")
     set(polecenie dpkg-deb --root-owner-group --build ${korzen} ${paczka})
