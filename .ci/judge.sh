@@ -2,13 +2,14 @@
 # machine.
 
 # What file says of each machine's programs, and on 32-bit ARM, readelf of their float ABI; and
-# the oldest processors each archive's name stands for, where qemu's own would be newer: ARMv5
-# and ARMv6 (the Raspberry Pi Zero and 1) for armv6l, ARMv7 for armv7l, a Pentium II for i686.
+# the processors each archive's name stands for, where qemu's own would be newer or more: ARMv5
+# and ARMv6 (the Raspberry Pi Zero and 1) for armv6l; ARMv7, and ARMv8 running 32-bit programs
+# (armv8l), for armv7l; a Pentium II for i686.
 declare -A elf=([x86_64]='x86-64' [aarch64]='ARM aarch64' [armv6l]='32-bit LSB .* ARM, EABI5'
   [armv7l]='32-bit LSB .* ARM, EABI5' [i686]='Intel 80386' [ppc64le]='64-bit LSB .* PowerPC'
   [riscv64]='64-bit LSB .* RISC-V' [s390x]='64-bit MSB .* IBM S/390')
 declare -A abi=([armv6l]='soft-float ABI' [armv7l]='hard-float ABI')
-declare -A cpus=([armv6l]='arm926 arm1176' [armv7l]=cortex-a7 [i686]=pentium2)
+declare -A cpus=([armv6l]='arm926 arm1176' [armv7l]='cortex-a7 max' [i686]=pentium2)
 is_for() {
   local opis
   opis=$(file -b "$1")
@@ -24,7 +25,7 @@ is_for() {
 # 12's C start files lack the control-flow marking, so those two are shown, not judged), the
 # archive's statically. Every end-to-end case runs against each, the archive's as the README's
 # line unpacks it, and another machine's under qemu-user: the .deb's with the target's libraries,
-# the archive's on each of the oldest processors its name stands for.
+# the archive's on each of the processors its name stands for.
 judge() {
   local deb archive dir=build/z/$1 processor
   deb=$(deb_of "$1") archive=$(archive_of "$2")
