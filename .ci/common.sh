@@ -87,7 +87,7 @@ e2e_on() {
   done
 }
 
-# fresh_root SUITE [OPTION...] <SCRIPT: a newcomer's machine, a bare Debian root of the suite made
+# fresh_root SUITE <SCRIPT: a newcomer's machine, a bare Debian root of the suite made
 # by mmdebstrap, runs the script as root, in a clean environment, with a copy of the checkout in
 # /root/lista, and GoogleTest's archive and the packages in /root. The root has no git and no
 # GoogleTest, and apt-get installs no recommended packages there, as mmdebstrap sets it, so what
@@ -99,7 +99,7 @@ fresh_root() {
   export skrypt gtest_archive
   skrypt=$(mktemp -p build root-XXXX.sh)
   cat >"$skrypt"
-  mmdebstrap --variant=apt --include=sudo "${@:2}" --aptopt='Acquire::Check-Valid-Until "false"' \
+  mmdebstrap --variant=apt --include=sudo --aptopt='Acquire::Check-Valid-Until "false"' \
     --customize-hook='echo "APT::Get::Assume-Yes \"true\";" >"$1/etc/apt/apt.conf.d/90tak"' \
     --customize-hook='cp "$gtest_archive" build/packages/lista?* "$1/root/"' \
     --customize-hook='cp "$skrypt" "$1/root/root.sh"' \
@@ -109,3 +109,11 @@ fresh_root() {
     "$1" /dev/null
   rm "$skrypt"
 }
+
+# For a root's script: its files, but for those that change by themselves, to compare the root
+# before an install with the root after the purge.
+root_files='files() {
+  find / -xdev \( -path /proc -o -path /sys -o -path /dev -o -path /run -o -path /tmp \
+    -o -path /root -o -path /var/cache -o -path /var/log -o -path /var/lib/apt \
+    -o -path /var/lib/dpkg \) -prune -o -print | sort
+}'
