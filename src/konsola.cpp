@@ -67,6 +67,20 @@ WejscieStandardowe::int_type WejscieStandardowe::underflow() {
     return traits_type::to_int_type(bufor[0]);
 }
 
+int WejscieStandardowe::sync() {
+    // A file shared with the next reader, as in `{ lista; lista; } < plik`, is left just past what
+    // the run took, as head(1) leaves it. A pipe or a terminal cannot seek: what it gave is gone,
+    // and nothing is wrong. Windows reads a file in text mode, where CR LF comes as one byte, so
+    // the count in the buffer is no offset in the file, and nothing is given back there.
+#ifndef _WIN32
+    const off_t reszta = egptr() - gptr();
+    if (reszta > 0 && ::lseek(0, -reszta, SEEK_CUR) >= 0) {
+        setg(eback(), egptr(), egptr());
+    }
+#endif
+    return 0;
+}
+
 #ifdef _WIN32
 
 namespace {

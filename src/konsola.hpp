@@ -5,10 +5,12 @@
 // Standard input read straight from the system in large blocks. Each read returns what is there
 // (a terminal gives a line at a time), so nothing waits for input past what the reader asks for.
 // A read that fails throws std::ios_base::failure instead of passing for the end of the input;
-// an interrupted read is retried, and a non-blocking input is waited for.
+// an interrupted read is retried, and a non-blocking input is waited for. sync() gives back what
+// was read ahead, where the input can seek, so the next reader of a shared file starts there.
 class WejscieStandardowe : public std::streambuf {
 protected:
     int_type underflow() override;
+    int sync() override;
 
 private:
     // The end, once read, stays: a terminal would otherwise wait for a second Ctrl+D.

@@ -96,6 +96,8 @@ int uruchom(std::istream& wejscie, std::ostream& wyjscie, std::ostream& bledy) {
             !wczytaj(zrodlo, bledy, {"trzecia", "trzeciej"}, liczba3)) {
             return EXIT_FAILURE;
         }
+        // Whatever the buffer read past the third number goes back, where the input can take it.
+        zrodlo.pubsync();
         lista.dodaj(liczba1);
         lista.dodaj(liczba2);
         lista.dodaj(liczba3);

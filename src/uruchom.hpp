@@ -4,5 +4,6 @@
 
 // The whole run on streams the caller chooses; returns the exit status. The input's stream
 // buffer tells the end of the input by returning end-of-file and a failed read by throwing
-// std::ios_base::failure, as a file buffer does; the reader works on the buffer directly.
+// std::ios_base::failure, as a file buffer does; the reader works on the buffer directly, and
+// syncs it once the third number is read, so that it can give back what it read ahead.
 int uruchom(std::istream& wejscie, std::ostream& wyjscie, std::ostream& bledy);
