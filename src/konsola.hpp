@@ -18,22 +18,34 @@ private:
 };
 
 #ifdef _WIN32
-// While it lives, a console on standard output or error shows the program's UTF-8 as such: it
-// switches the console's output code page to UTF-8 and puts the user's back when it goes. A file
-// or a pipe gets the same bytes either way.
-class KonsolaUtf8 {
+#include <memory>
+
+// The Windows console, while it lives: what std::cout and std::cerr send to a console goes as
+// UTF-16, whatever the console's code page, which stays the user's. A file or a pipe gets the
+// program's UTF-8 bytes as they are.
+class Konsola {
 public:
-    KonsolaUtf8();
-    ~KonsolaUtf8();
-    KonsolaUtf8(const KonsolaUtf8&) = delete;
-    KonsolaUtf8& operator=(const KonsolaUtf8&) = delete;
-    KonsolaUtf8(KonsolaUtf8&&) = delete;
-    KonsolaUtf8& operator=(KonsolaUtf8&&) = delete;
+    Konsola();
+    ~Konsola();
+    Konsola(const Konsola&) = delete;
+    Konsola& operator=(const Konsola&) = delete;
+    Konsola(Konsola&&) = delete;
+    Konsola& operator=(Konsola&&) = delete;
+
+    // Alone on its console, the program was started by no shell but by a double-click or a
+    // shortcut, and its window closes when it ends: this keeps the window open until Enter.
+    void czekaj() const;
 
 private:
-    unsigned int poprzednia = 0;  // the code page to restore; 0: none was switched
+    // The console's own buffers, where the stream is a console, and those they stand in for.
+    std::unique_ptr<std::streambuf> wyjscie;
+    std::unique_ptr<std::streambuf> bledy;
+    std::streambuf* poprzednieWyjscie = nullptr;
+    std::streambuf* poprzednieBledy = nullptr;
 };
 #else
-// Elsewhere a terminal takes UTF-8 as it comes.
-struct KonsolaUtf8 {};
+// Elsewhere a terminal takes UTF-8 as it comes, and the shell that started the program stays.
+struct Konsola {
+    void czekaj() const {}
+};
 #endif

@@ -4,9 +4,12 @@
 #include "uruchom.hpp"
 
 int main() {
-    // Destroyed after the run, whichever way it ends: the console gets its code page back.
-    [[maybe_unused]] const KonsolaUtf8 konsola{};
+    // Outlives the run and its output: std::cout and std::cerr are flushed once more at exit, and
+    // by then they have their own buffers back.
+    const Konsola konsola{};
     WejscieStandardowe bufor;
     std::istream wejscie(&bufor);
-    return uruchom(wejscie, std::cout, std::cerr);
+    const int status = uruchom(wejscie, std::cout, std::cerr);
+    konsola.czekaj();
+    return status;
 }
