@@ -78,11 +78,14 @@ needs() {
 }
 
 # e2e_on PROGRAM [EMULATOR ARG...]: the end-to-end table against a program other than the one
-# the tests built, through the emulator given, if any.
+# the tests built, through the emulator given, if any: against a Windows program (*.exe), its
+# cases at a console under wine; against any other, the rest.
 e2e_on() {
   needs test build/test/lista_e2e
-  local name
-  for name in $(sed -n 's/^== //p' tests/e2e.txt); do
+  local name windows=0
+  [[ $1 == *.exe ]] && windows=1
+  for name in $(awk -v w=$windows '/^== / { n[++k] = $2 } /^@ windows/ { s[n[k]] = 1 }
+      END { for (i = 1; i <= k; i++) if ((n[i] in s) == w) print n[i] }' tests/e2e.txt); do
     timeout 60 build/test/lista_e2e "$1" tests/e2e.txt "$name" "${@:2}"
   done
 }
