@@ -1,15 +1,30 @@
-# What every target is compiled and linked with: warnings, sanitizers, Debian's hardening flags
-# and the fuzzers' instrumentation, each as its option asks. Included before any target is made.
+# How the project's own code is compiled and linked: warnings, sanitizers and the fuzzers'
+# instrumentation, each as its option asks, go on the targets that link lista_ustawienia (and lint
+# on them, by lista_wlasne), so GoogleTest, Google Benchmark and the C baseline get none of them.
+# Debian's hardening flags go on everything, as Debian's own builds give them.
 include(CheckCXXSourceCompiles)
+add_library(lista_ustawienia INTERFACE)
+# What the sanitizers need of every piece that shares the program's containers: GoogleTest, when
+# built here, links this too (tests/CMakeLists.txt).
+add_library(lista_sanitizery INTERFACE)
+target_link_libraries(lista_ustawienia INTERFACE lista_sanitizery)
+
+# Makes each target named one of the project's own: its settings, and its lint (cmake/lint.cmake).
+function(lista_wlasne)
+  foreach(cel IN LISTS ARGN)
+    target_link_libraries(${cel} PRIVATE lista_ustawienia)
+    set_target_properties(${cel} PROPERTIES CXX_CLANG_TIDY "${lintTidy}")
+  endforeach()
+endfunction()
 
 # Warnings per compiler family. They are shown and the build goes on, since a newer compiler than
 # ours may warn where ours does not; CI sets CMAKE_COMPILE_WARNING_AS_ERROR, which makes every
 # warning, and every lint finding, an error.
 if(MSVC)
   # /utf-8: the Polish strings are read, and written, as UTF-8.
-  add_compile_options(/W4 /permissive- /utf-8)
+  target_compile_options(lista_ustawienia INTERFACE /W4 /permissive- /utf-8)
 else()
-  add_compile_options(-Wall -Wextra -Wpedantic -Wconversion -Wshadow)
+  target_compile_options(lista_ustawienia INTERFACE -Wall -Wextra -Wpedantic -Wconversion -Wshadow)
 endif()
 
 # Sanitizers where the compiler has them. Any report ends the process, so a test cannot pass over
@@ -17,9 +32,8 @@ endif()
 # elsewhere, so leaks are checked without asking for it on a platform that would abort.
 if(LISTA_SANITIZE)
   if(MSVC)
-    # The C++ only: the C baseline is no test. MSVC refuses its run-time checks beside
-    # AddressSanitizer, which finds more.
-    add_compile_options($<$<COMPILE_LANGUAGE:CXX>:/fsanitize=address>)
+    # MSVC refuses its run-time checks beside AddressSanitizer, which finds more.
+    target_compile_options(lista_sanitizery INTERFACE /fsanitize=address)
     string(REPLACE "/RTC1" "" CMAKE_CXX_FLAGS_DEBUG "${CMAKE_CXX_FLAGS_DEBUG}")
     # A program built so needs clang_rt.asan_dynamic-x86_64.dll, which sits beside cl.exe and is
     # on PATH only in a Developer PowerShell. From a plain pwsh the tests would die before main
@@ -55,8 +69,9 @@ if(LISTA_SANITIZE)
     if(NOT LISTA_MA_UBSAN)
       list(APPEND sanitizers -fsanitize-undefined-trap-on-error)
     endif()
-    add_compile_options(${sanitizers} -fno-sanitize-recover=all -fno-omit-frame-pointer)
-    add_link_options(${sanitizers})
+    target_compile_options(lista_sanitizery INTERFACE ${sanitizers} -fno-sanitize-recover=all
+                                                      -fno-omit-frame-pointer)
+    target_link_options(lista_sanitizery INTERFACE ${sanitizers})
   endif()
 endif()
 
@@ -106,8 +121,9 @@ if(LISTA_FUZZ)
     message(FATAL_ERROR "The fuzz preset needs clang with libFuzzer (Debian/Ubuntu: apt-get install "
                         "clang libclang-rt-14-dev; Homebrew: brew install llvm)")
   endif()
-  # Everything in the fuzz build is instrumented, so the fuzzer sees coverage in the run it
-  # drives; only the fuzz targets link libFuzzer's own main.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
-  add_link_options(-fsanitize=address,undefined)
+  # The run and the targets are instrumented, so the fuzzer sees coverage in the run it drives;
+  # only the fuzz targets link libFuzzer's own main.
+  target_compile_options(lista_sanitizery INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                    -fno-sanitize-recover=all)
+  target_link_options(lista_sanitizery INTERFACE -fsanitize=address,undefined)
 endif()

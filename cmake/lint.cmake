@@ -1,5 +1,7 @@
-# clang-tidy on each C++ file built, and the layout of every source checked with clang-format,
-# when LISTA_LINT asks and both are found. Included before any target is made.
+# clang-tidy on each C++ file of the project's own targets (lintTidy, which lista_wlasne gives
+# them), and the layout of every source checked with clang-format, when LISTA_LINT asks and both
+# are found.
+set(lintTidy "")
 if(NOT LISTA_LINT)
   return()
 endif()
@@ -16,14 +18,14 @@ endif()
 
 # Findings are shown as the build meets them, like warnings, and are errors where warnings are.
 # The layout is checked whenever a source or .clang-format changes.
-set(CMAKE_CXX_CLANG_TIDY ${CLANG_TIDY})
+set(lintTidy ${CLANG_TIDY})
 if(LISTA_TRIPLE)
   # A cross build is linted as its compiler sees the code: the target's type sizes, headers.
-  list(APPEND CMAKE_CXX_CLANG_TIDY --extra-arg=--target=${LISTA_TRIPLE})
+  list(APPEND lintTidy --extra-arg=--target=${LISTA_TRIPLE})
 endif()
 set(formatBledy "")
 if(CMAKE_COMPILE_WARNING_AS_ERROR)
-  list(APPEND CMAKE_CXX_CLANG_TIDY --warnings-as-errors=*)
+  list(APPEND lintTidy --warnings-as-errors=*)
   set(formatBledy --Werror)
 endif()
 file(GLOB_RECURSE zrodla CONFIGURE_DEPENDS src/*.hpp src/*.cpp tests/*.cpp bench/*.c bench/*.cpp fuzz/*.cpp)
