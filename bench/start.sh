@@ -3,10 +3,12 @@
 # input for both programs, and prints both counts and their ratio for three inputs: a plain
 # "4 8 15" (the start-up), and 1 MB of spaces or of leading zeros before it (the cost per byte).
 # The large inputs are generated on the fly. Builds nothing.
-# Usage: start.sh PROGRAM BASELINE   (e.g. build/release/lista build/release/lista_c)
-# Exits 1 when a ratio is above its limit.
+# Usage: start.sh PROGRAM BASELINE [LIMIT LIMIT LIMIT]   (e.g. build/bench/lista build/bench/lista_c)
+# Exits 1 when a ratio is above its limit: by default 0.75 at start-up and 1.0 per byte.
 set -euo pipefail
-(($# == 2)) || { echo "usage: $0 PROGRAM BASELINE" >&2; exit 2; }
+(($# == 2 || $# == 5)) || { echo "usage: $0 PROGRAM BASELINE [LIMIT LIMIT LIMIT]" >&2; exit 2; }
+limity=("${@:3}")
+((${#limity[@]})) || limity=(0.75 1.0 1.0)
 
 mega=1000000
 wejscie() {
@@ -24,7 +26,8 @@ instrukcje() {
 
 ok=1
 printf '%-28s %12s %12s %6s %6s\n' input program baseline ratio limit
-for proba in 'start 0.75 4 8 15' 'spacje 1.0 1 MB of spaces, 4 8 15' 'zera 1.0 1 MB of zeros, 4 8 15'; do
+for proba in "start ${limity[0]} 4 8 15" "spacje ${limity[1]} 1 MB of spaces, 4 8 15" \
+  "zera ${limity[2]} 1 MB of zeros, 4 8 15"; do
   read -r nazwa limit opis <<<"$proba"
   program=$(instrukcje "$1" "$nazwa")
   baseline=$(instrukcje "$2" "$nazwa")
