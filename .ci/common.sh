@@ -40,10 +40,18 @@ readme_deb=$(readme_line "$(deb_of ARCH)")
 readme_archive=$(readme_line "$(archive_of MACHINE)")
 deb_line() { echo "${readme_deb//'$(dpkg --print-architecture)'/$1}"; }
 archive_line() { echo "${readme_archive//'$(uname -m)'/$1}"; }
+# The oldest Linux the README says each archive's program runs on: kernel_of MACHINE.
+readme_kernels=$(grep -o 'only Linux [0-9.]* or later ([^)]*)' README.md || true)
+kernel_of() {
+  local oldest
+  oldest=$(grep -oE "[0-9.]+ on $1[,)]" <<<"$readme_kernels" | cut -d' ' -f1)
+  echo "${oldest:-$(cut -d' ' -f3 <<<"$readme_kernels")}"
+}
 # CONTRIBUTING.md's command for another architecture, with the target's triple taken off the front.
 cross_command=$(sed -n 's/^LISTA_TRIPLE=[^ ]* \(cmake .*\)$/\1/p' CONTRIBUTING.md)
 [[ -n $readme_install && -n $readme_run && -n $readme_test && -n $readme_optional &&
-  -n $version && -n $targets && -n $readme_deb && -n $readme_archive && -n $cross_command ]] &&
+  -n $version && -n $targets && -n $readme_deb && -n $readme_archive && -n $cross_command &&
+  -n $readme_kernels ]] &&
   grep -qF "| \`$zip\` |" README.md || {
   echo "the README's install lines or its two commands, or CONTRIBUTING.md's cross command, are" \
     "not where .ci/common.sh looks" >&2

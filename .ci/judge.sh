@@ -19,7 +19,8 @@ is_for() {
 }
 
 # judge ARCH MACHINE [QEMU TRIPLE]: the .deb and the Linux archive of one machine, as a packages
-# pass left them. Their checksums hold, and each program is for the machine in its package's name:
+# pass left them. Their checksums hold, and each program is for the machine in its package's name,
+# the archive's for the oldest Linux the README gives for it:
 # the .deb's linked dynamically and hardened as Debian asks (PIE, stack protector, read-only
 # relocations, immediate binding; fortify finds no call to protect in this program, and Debian
 # 12's C start files lack the control-flow marking, so those two are shown, not judged), the
@@ -38,6 +39,8 @@ judge() {
   hardening-check --nofortify --nocfprotection "$dir/deb/usr/bin/lista"
   (cd build/packages && HOME=$OLDPWD/$dir bash -euc "$(archive_line "$2")")
   is_for "$dir/.local/bin/lista" "$2" statically
+  [[ $(file -b "$dir/.local/bin/lista") == *"for GNU/Linux $(kernel_of "$2").0,"* ]] ||
+    { echo "$archive's program is not for Linux $(kernel_of "$2"), as the README says" >&2; exit 1; }
   e2e_on "$dir/deb/usr/bin/lista" ${3:+"qemu-$3" -L "/usr/$4"}
   for processor in ${cpus[$2]:-""}; do
     e2e_on "$dir/.local/bin/lista" ${3:+"qemu-$3"} ${processor:+-cpu "$processor"}
