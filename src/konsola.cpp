@@ -22,9 +22,9 @@
 
 namespace {
 
-// There is one standard input, so one buffer, in zeroed static storage: a buffer in the object
-// would cost clearing 64 KiB at every start.
-constexpr std::size_t pojemnosc = 65536;  // what one read of a pipe gives at most
+// There is one standard input, so one buffer, in static storage, which costs nothing to set up:
+// in the object, it would put 64 KiB on main's stack, a sixteenth of a Windows main thread's.
+constexpr std::size_t pojemnosc = 65536;  // as much as a Linux pipe holds by default
 std::array<char, pojemnosc> bufor;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 // One read of standard input: the count read, 0 at its end, or -1 with errno set.

@@ -19,10 +19,11 @@
 // so a test can fail each allocation of a run in turn. Global, as the operator new it steers is.
 static long doAwarii = -1;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
-// Every form of operator new and delete is replaced, so that whatever allocates in this program,
-// the test or GoogleTest, is released by the matching form: a sanitizer that checks the pairing
-// sees malloc and free on both sides. Each counts towards the planned failure. The static analyzer
-// takes the free inside a replaced delete for a second release of what that delete released.
+// Every form of operator new and delete is replaced but the aligned ones (std::align_val_t),
+// which nothing here uses, so that whatever allocates in this program, the test or GoogleTest, is
+// released by the matching form: a sanitizer that checks the pairing sees malloc and free on both
+// sides. Each counts towards the planned failure. The static analyzer takes the free inside a
+// replaced delete for a second release of what that delete released.
 // NOLINTBEGIN(cppcoreguidelines-no-malloc,clang-analyzer-cplusplus.NewDelete)
 namespace {
 void* przydziel(std::size_t ile) noexcept {
@@ -65,8 +66,9 @@ using Wartosci = std::vector<int>;
 
 const std::string zacheta = " Podaj trzy liczby, a ja dodam je do listy\n";
 
-// Passes the first `limit` bytes, then fails: as input it gives them and then throws, as a file
-// buffer does on a failed read; as output it takes them and then refuses every byte.
+// Passes the first `limit` bytes, then fails: as input it gives them and then throws, as
+// libstdc++'s file buffer does on a failed read and standard input's buffer does here; as output
+// it takes them and then refuses every byte.
 class Awaria : public std::streambuf {
 public:
     Awaria(std::string tekst, std::size_t ile) : dane(std::move(tekst)), limit(ile) {}
