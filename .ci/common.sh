@@ -41,7 +41,7 @@ readme_archive=$(readme_line "$(archive_of MACHINE)")
 deb_line() { echo "${readme_deb//'$(dpkg --print-architecture)'/$1}"; }
 archive_line() { echo "${readme_archive//'$(uname -m)'/$1}"; }
 # The oldest Linux the README says each archive's program runs on: kernel_of MACHINE.
-readme_kernels=$(grep -o 'only Linux [0-9.]* or later ([^)]*)' README.md || true)
+readme_kernels=$(tr '\n' ' ' <README.md | grep -o 'only Linux [0-9.]* or later ([^)]*)' || true)
 kernel_of() {
   local oldest
   oldest=$(grep -oE "[0-9.]+ on $1[,)]" <<<"$readme_kernels" | cut -d' ' -f1)
