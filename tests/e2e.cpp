@@ -1,7 +1,8 @@
 // Runs one case of the end-to-end table against the program and compares standard output (or the
 // terminal's screen), standard error and exit status exactly; exits 77, for a skipped test, when
-// the case needs a terminal and there is none. Usage: lista_e2e PROGRAM TABLE CASE [EMULATOR
-// ARG...] Starting the program is the one thing done the platform's own way, in uruchomProgram().
+// the case needs a terminal and there is none. Starting the program is the one thing done the
+// platform's own way, in uruchomProgram().
+// Usage: lista_e2e PROGRAM TABLE CASE [EMULATOR ARG...]
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -80,7 +81,7 @@ std::chrono::milliseconds limitCzasu(const Przypadek& przypadek) {
 }
 
 constexpr int szesnastkowa = 16;
-constexpr int skipped = 77;  // what CTest is told to take for a skipped test
+constexpr int kodPominiecia = 77;  // what CTest is told to take for a skipped test
 
 // The escapes the table's input lines use: \n \t \r \v \f \\, \0 for NUL and \xHH for any byte.
 std::string odkoduj(std::string_view tekst) {
@@ -558,7 +559,7 @@ int sprawdz(const std::vector<std::string>& argumenty) {
     fs::remove_all(katalog);
     if (wynik.pominiety) {
         std::cout << "skipped: there is no pseudo-terminal here\n";
-        return skipped;
+        return kodPominiecia;
     }
     if (wynik.zabity) {
         std::cout << "the program had not ended "
