@@ -1,90 +1,14 @@
-// The program's only calls to the operating system, fenced here.
+// The Windows console: the program's only calls to it, fenced here. Built on Windows alone.
 #include "konsola.hpp"
 
-#include <array>
-#include <cerrno>
-#include <cstddef>
-#include <ios>
-#include <iterator>
-#include <system_error>
-
-#ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
-#include <io.h>
 #include <windows.h>
 
+#include <array>
+#include <cstddef>
 #include <iostream>
+#include <iterator>
 #include <string>
-#else
-#include <poll.h>
-#include <unistd.h>
-#endif
-
-namespace {
-
-// There is one standard input, so one buffer, in static storage, which costs nothing to set up:
-// in the object, it would put 64 KiB on main's stack, a sixteenth of a Windows main thread's.
-constexpr std::size_t pojemnosc = 65536;  // as much as a Linux pipe holds by default
-std::array<char, pojemnosc> bufor;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
-
-// One read of standard input: the count read, 0 at its end, or -1 with errno set.
-long czytaj(char* dokad, unsigned ile) {
-#ifdef _WIN32
-    return _read(0, dokad, ile);
-#else
-    for (;;) {
-        const long przeczytano = ::read(0, dokad, ile);
-        if (przeczytano >= 0) {
-            return przeczytano;
-        }
-        if (errno == EINTR) {
-            continue;
-        }
-        if (errno != EAGAIN && errno != EWOULDBLOCK) {
-            return -1;
-        }
-        // A parent left the input non-blocking: wait for data rather than take its absence
-        // for an end or an error.
-        pollfd czekaj{0, POLLIN, 0};
-        while (::poll(&czekaj, 1, -1) < 0 && errno == EINTR) {
-        }
-    }
-#endif
-}
-
-}  // namespace
-
-WejscieStandardowe::int_type WejscieStandardowe::underflow() {
-    if (koniec) {
-        return traits_type::eof();
-    }
-    const long ile = czytaj(bufor.data(), static_cast<unsigned>(bufor.size()));
-    if (ile < 0) {
-        throw std::ios_base::failure("read", std::error_code(errno, std::generic_category()));
-    }
-    if (ile == 0) {
-        koniec = true;
-        return traits_type::eof();
-    }
-    setg(bufor.data(), bufor.data(), std::next(bufor.data(), ile));
-    return traits_type::to_int_type(bufor[0]);
-}
-
-int WejscieStandardowe::sync() {
-    // A file shared with the next reader, as in `{ lista; lista; } < plik`, is left just past what
-    // the run took, as head(1) leaves it. A pipe or a terminal cannot seek: what it gave is gone,
-    // and nothing is wrong. Windows reads a file in text mode, where CR LF comes as one byte, so
-    // the count in the buffer is no offset in the file, and nothing is given back there.
-#ifndef _WIN32
-    const off_t reszta = egptr() - gptr();
-    if (reszta > 0 && ::lseek(0, -reszta, SEEK_CUR) >= 0) {
-        setg(eback(), egptr(), egptr());
-    }
-#endif
-    return 0;
-}
-
-#ifdef _WIN32
 
 namespace {
 
@@ -110,8 +34,8 @@ bool napisz(HANDLE dokad, const std::wstring& tekst) {
 
 // The program's UTF-8, kept as it is written and shown on the console as UTF-16 at each flush.
 // The C runtime would pass the bytes on one by one through its own locale, and consoles before
-// Windows 10 show code page 65001 badly. The program flushes whole strings only, at the end of
-// each piece of an error line and of each line of the report, so no character is cut in two.
+// Windows 10 show code page 65001 badly. The program flushes whole strings only, at the end of an
+// error line and of each piece of a line of the report, so no character is cut in two.
 class ZnakiKonsoli : public std::streambuf {
 public:
     explicit ZnakiKonsoli(HANDLE konsola) : dokad(konsola) {}
@@ -186,5 +110,3 @@ void Konsola::czekaj() const {
            znak != L'\n') {
     }
 }
-
-#endif

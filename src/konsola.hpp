@@ -1,28 +1,12 @@
 #pragma once
 
-#include <streambuf>
-
-// Standard input read straight from the system in large blocks. Each read returns what is there
-// (a terminal gives a line at a time), so nothing waits for input past what the reader asks for.
-// A read that fails throws std::ios_base::failure instead of passing for the end of the input;
-// an interrupted read is retried, and a non-blocking input is waited for. sync() gives back what
-// was read ahead, where the input can seek, so the next reader of a shared file starts there.
-class WejscieStandardowe : public std::streambuf {
-protected:
-    int_type underflow() override;
-    int sync() override;
-
-private:
-    // The end, once read, stays: a terminal would otherwise wait for a second Ctrl+D.
-    bool koniec = false;
-};
-
-#ifdef _WIN32
 #include <memory>
+#include <streambuf>
 
 // The Windows console, while it lives: what std::cout and std::cerr send to a console goes as
 // UTF-16, whatever the console's code page, which stays the user's. A file or a pipe gets the
-// program's UTF-8 bytes as they are.
+// program's UTF-8 bytes as they are. Elsewhere a terminal takes UTF-8 as it comes, and the shell
+// that started the program stays, so nothing of this is built there.
 class Konsola {
 public:
     Konsola();
@@ -43,9 +27,3 @@ private:
     std::streambuf* poprzednieWyjscie = nullptr;
     std::streambuf* poprzednieBledy = nullptr;
 };
-#else
-// Elsewhere a terminal takes UTF-8 as it comes, and the shell that started the program stays.
-struct Konsola {
-    void czekaj() const {}
-};
-#endif
