@@ -1,39 +1,78 @@
 # Run by CTest: cmake -DZRODLA=<the project's sources> -P komunikaty.cmake
-# The error lines the program can write, as the end-to-end table and the unit tests expect them,
-# must stand in the README's table, with ORDINAL and GENITIVE for the number's name, and word for
-# word in both manual pages, with the placeholders each page uses; and none of those documents may
-# name a line the program cannot write.
+# The program's error lines stand in one table, `komunikaty` in src/uruchom.cpp, as the README
+# writes them (ORDINAL and GENITIVE for the number's name, whose words stand beside it in
+# `porzadkowe`). This holds the rest to that table: no other line under src/ writes a message of
+# its own; the README's table and both manual pages name every entry and no other; and every
+# entry but the one for memory, which the unit tests cover, has an end-to-end row.
 cmake_minimum_required(VERSION 3.25)
 
-# A message in the README's form: the number's name, in either case, as its placeholder.
+set(bledy "")
+file(READ ${ZRODLA}/src/uruchom.cpp uruchom ENCODING UTF-8)
+string(REGEX MATCH "komunikaty{\n([^}]*)}" tabela "${uruchom}")
+string(REGEX MATCHALL "\"[^\"]*\"" program "${CMAKE_MATCH_1}")
+string(REPLACE "\"" "" program "${program}")
+string(REGEX MATCH "porzadkowe{{\n([^;]*)}}" slowa "${uruchom}")
+string(REGEX MATCHALL "\"[^\"]*\", \"[^\"]*\"" pary "${CMAKE_MATCH_1}")
+list(LENGTH program ile)
+list(LENGTH pary ilePar)
+if(ile LESS 1 OR NOT ilePar EQUAL 3)
+  message(FATAL_ERROR "src/uruchom.cpp has no table of messages, or no words for the numbers")
+endif()
+set(mianowniki "")
+set(dopelniacze "")
+foreach(para IN LISTS pary)
+  string(REGEX MATCH "\"(.*)\", \"(.*)\"" para "${para}")
+  list(APPEND mianowniki "${CMAKE_MATCH_1}")
+  list(APPEND dopelniacze "${CMAKE_MATCH_2}")
+endforeach()
+
+# A message as the program writes it, in the table's form.
 function(wzor zmienna)
-  string(REGEX REPLACE "^Błąd: (pierwsza|druga|trzecia) " "Błąd: ORDINAL " tekst "${${zmienna}}")
-  string(REGEX REPLACE "^Błąd: brak (pierwszej|drugiej|trzeciej) " "Błąd: brak GENITIVE " tekst
-                       "${tekst}")
+  list(JOIN mianowniki "|" m)
+  list(JOIN dopelniacze "|" d)
+  string(REGEX REPLACE "^Błąd: (${m}) " "Błąd: ORDINAL " tekst "${${zmienna}}")
+  string(REGEX REPLACE "^Błąd: brak (${d}) " "Błąd: brak GENITIVE " tekst "${tekst}")
   set(${zmienna} "${tekst}" PARENT_SCOPE)
 endfunction()
 
-set(program "")
-file(STRINGS ${ZRODLA}/tests/e2e.txt wiersze ENCODING UTF-8 REGEX "^2\\| Błąd: ")
-file(STRINGS ${ZRODLA}/tests/lista_test.cpp testy ENCODING UTF-8 REGEX "\"Błąd: ")
-foreach(wiersz IN LISTS testy)
-  string(REGEX MATCHALL "\"Błąd: [^\"\\\\]*" literaly "${wiersz}")
-  list(APPEND wiersze ${literaly})
+# The sources: no line that names standard error (as `bledy`, the run's name for it) writes a
+# string of its own, and no message stands outside the table.
+string(REPLACE "${tabela}" "" reszta "${uruchom}")
+file(GLOB zrodla RELATIVE ${ZRODLA} ${ZRODLA}/src/*)
+foreach(zrodlo IN LISTS zrodla)
+  if(zrodlo STREQUAL "src/uruchom.cpp")
+    set(tekst "${reszta}")
+  else()
+    file(READ ${ZRODLA}/${zrodlo} tekst ENCODING UTF-8)
+  endif()
+  string(REPLACE ";" "," tekst "${tekst}")
+  string(REPLACE "\n" ";" wiersze "${tekst}")
+  foreach(wiersz IN LISTS wiersze)
+    string(REGEX REPLACE "//.*" "" kod "${wiersz}")
+    if(kod MATCHES "\"Błąd" OR (kod MATCHES "(bledy|cerr|clog|stderr|perror|STD_ERROR)" AND
+                                  kod MATCHES "\""))
+      string(STRIP "${wiersz}" wiersz)
+      string(APPEND bledy "${zrodlo} writes a message that is not in the table: ${wiersz}\n")
+    endif()
+  endforeach()
 endforeach()
-foreach(wiersz IN LISTS wiersze)
-  string(REGEX REPLACE "^(2\\| |\")" "" komunikat "${wiersz}")
-  wzor(komunikat)
-  list(APPEND program "${komunikat}")
-endforeach()
-list(REMOVE_DUPLICATES program)
 
-# The README's table: each message between backticks, at the start of a row.
+# The README's table: each message between backticks, at the start of a row; and the words for
+# ORDINAL and GENITIVE, as the code has them.
 file(STRINGS ${ZRODLA}/README.md wiersze ENCODING UTF-8 REGEX "^\\| `Błąd: ")
 set(README.md "")
 foreach(wiersz IN LISTS wiersze)
   string(REGEX REPLACE "^\\| `([^`]*)`.*" "\\1" komunikat "${wiersz}")
   list(APPEND README.md "${komunikat}")
 endforeach()
+list(JOIN mianowniki "`, `" m)
+list(JOIN dopelniacze "`, `" d)
+file(READ ${ZRODLA}/README.md readme ENCODING UTF-8)
+string(REPLACE "\n" " " readme "${readme}")
+string(FIND "${readme}" "ORDINAL: `${m}`; GENITIVE: `${d}`" gdzie)
+if(gdzie LESS 0)
+  string(APPEND bledy "README.md lacks \"ORDINAL: `${m}`; GENITIVE: `${d}`\"\n")
+endif()
 
 # A manual page's .B or .BI line: its quoted pieces joined as groff joins them, with the page's
 # own placeholders in between.
@@ -52,9 +91,29 @@ foreach(strona IN ITEMS lista.1 lista.pl.1)
   endforeach()
 endforeach()
 
-set(bledy "")
-foreach(dokument IN ITEMS README.md lista.1 lista.pl.1)
+# The end-to-end rows' messages, on standard error or at a terminal; the unit tests' literals.
+file(STRINGS ${ZRODLA}/tests/e2e.txt wiersze ENCODING UTF-8 REGEX "^[12]\\| .*Błąd: ")
+set(e2e.txt "")
+foreach(wiersz IN LISTS wiersze)
+  string(REGEX REPLACE "^.*(Błąd: )" "\\1" komunikat "${wiersz}")
+  wzor(komunikat)
+  list(APPEND e2e.txt "${komunikat}")
+endforeach()
+file(READ ${ZRODLA}/tests/lista_test.cpp testy ENCODING UTF-8)
+string(REGEX MATCHALL "\"Błąd: [^\"\\\\]*" literaly "${testy}")
+set(lista_test.cpp "")
+foreach(komunikat IN LISTS literaly)
+  string(REPLACE "\"" "" komunikat "${komunikat}")
+  wzor(komunikat)
+  list(APPEND lista_test.cpp "${komunikat}")
+endforeach()
+
+foreach(dokument IN ITEMS README.md lista.1 lista.pl.1 e2e.txt lista_test.cpp)
   foreach(komunikat IN LISTS program)
+    if(dokument STREQUAL "lista_test.cpp" AND NOT komunikat STREQUAL "Błąd: brak pamięci" OR
+       dokument STREQUAL "e2e.txt" AND komunikat STREQUAL "Błąd: brak pamięci")
+      continue()
+    endif()
     if(NOT komunikat IN_LIST ${dokument})
       string(APPEND bledy "${dokument} lacks the message \"${komunikat}\"\n")
     endif()
@@ -68,5 +127,4 @@ endforeach()
 if(bledy)
   message(FATAL_ERROR "${bledy}")
 endif()
-list(LENGTH program ile)
-message(STATUS "${ile} messages, each in README.md, lista.1 and lista.pl.1")
+message(STATUS "${ile} messages, each in README.md, lista.1, lista.pl.1 and a test")
