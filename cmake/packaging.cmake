@@ -57,7 +57,8 @@ A word that is not a whole number, a number outside the 32-bit range, a
 missing number, and a failed read or write each end the run with one line
 on standard error and status 1. Manual pages in English and in Polish.]])
 set(CPACK_PACKAGE_CHECKSUM SHA256)
-set(CPACK_LISTA_EPOKA $ENV{SOURCE_DATE_EPOCH})  # the release's, from cmake/release-date.cmake
+set(CPACK_LISTA_EPOKA $ENV{SOURCE_DATE_EPOCH})
+set(CPACK_LISTA_STATYCZNY "${LISTA_MA_STATYCZNE}")  # the Linux archive's program must be  # the release's, from cmake/release-date.cmake
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/repack.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/repack.cmake)
 set(CPACK_STRIP_FILES ON)

@@ -2,6 +2,12 @@
 # made, when CPACK_PACKAGE_FILES names it. The bytes of a package depend on the release's sources
 # alone: not on the clock, the umask, the folder or the file system of the build.
 if(NOT DEFINED CPACK_PACKAGE_FILES)
+  # The Linux archive is for any Linux of its machine, which only a static program runs on.
+  if(CPACK_GENERATOR STREQUAL "TGZ" AND CPACK_SYSTEM_NAME MATCHES "^Linux-" AND
+     NOT CPACK_LISTA_STATYCZNY)
+    message(FATAL_ERROR "The Linux archive needs a static program, and none links here: install "
+                        "the static C and C++ libraries (Fedora: glibc-static libstdc++-static)")
+  endif()
   # Every file in a package carries the release's time, or SOURCE_DATE_EPOCH's where configure
   # found it set; cpack's .deb writer takes it from the environment.
   set(ENV{SOURCE_DATE_EPOCH} ${CPACK_LISTA_EPOKA})
