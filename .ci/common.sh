@@ -65,16 +65,29 @@ done
 
 # On a user's machine a compiler warning or a lint finding is shown and the build goes on, since a
 # newer compiler or linter than ours may find what ours does not. In CI every one is an error, and
-# nothing lands unlinted: a missing clang-tidy fails instead of skipping lint. Both go into a build
-# tree's cache before the README's command, or a preset's, runs there, and stay in it.
+# nothing lands unlinted or untested: a missing clang-tidy or GoogleTest fails instead of being
+# skipped. Both go into a build tree's cache before the README's command, or a preset's, runs
+# there, and stay in it.
 werror=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-lint=-DLISTA_LINT_REQUIRED=ON
+required="-DLISTA_LINT_REQUIRED=ON -DLISTA_GTEST_REQUIRED=ON"
 
 # GoogleTest's v1.17.0 release archive, byte for byte what the build downloads where no GoogleTest
-# is installed. CI is offline, so every build of GoogleTest takes it from here (or from where
-# LISTA_GTEST_ARCHIVE says, as in the fresh roots); the build checks its hash all the same.
-gtest_archive=$(realpath -e "${LISTA_GTEST_ARCHIVE:-../shared/googletest-1.17.0.tar.gz}") ||
-  { echo "GoogleTest's release archive is missing from ../shared" >&2; exit 1; }
+# is installed. CI is offline, so where the environment names no copy in LISTA_GTEST_URL, it names
+# the one in ../shared, if there is one; every build that builds GoogleTest takes it from there,
+# and checks its hash all the same.
+if [[ -z ${LISTA_GTEST_URL:-} && -e ../shared/googletest-1.17.0.tar.gz ]]; then
+  LISTA_GTEST_URL=$(realpath ../shared/googletest-1.17.0.tar.gz)
+fi
+export LISTA_GTEST_URL=${LISTA_GTEST_URL:-}
+# needs_gtest: stops, in one line, a pass that builds GoogleTest for another target where there is
+# no copy of its archive to build it from.
+needs_gtest() {
+  [[ -f $LISTA_GTEST_URL ]] || {
+    echo "$(basename "$0") builds GoogleTest from its release archive: name a copy of" \
+      "googletest-1.17.0.tar.gz in LISTA_GTEST_URL" >&2
+    exit 1
+  }
+}
 
 # needs PASS FILE...: stops this pass, in one line, when another pass has not made its outputs.
 needs() {
@@ -107,12 +120,13 @@ e2e_on() {
 # snapshot, whose unstable Release file is past its Valid-Until date, so apt must not check that.
 fresh_root() {
   mkdir -p build
-  export skrypt gtest_archive
+  needs_gtest
+  export skrypt
   skrypt=$(mktemp -p build root-XXXX.sh)
   cat >"$skrypt"
   mmdebstrap --variant=apt --include=sudo --aptopt='Acquire::Check-Valid-Until "false"' \
     --customize-hook='echo "APT::Get::Assume-Yes \"true\";" >"$1/etc/apt/apt.conf.d/90tak"' \
-    --customize-hook='cp "$gtest_archive" build/packages/lista?* "$1/root/"' \
+    --customize-hook='cp "$LISTA_GTEST_URL" build/packages/lista?* "$1/root/"' \
     --customize-hook='cp "$skrypt" "$1/root/root.sh"' \
     --customize-hook='mkdir "$1/root/lista"' \
     --customize-hook='tar --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "$1/root/lista"' \
