@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <ios>
 #include <iostream>
@@ -21,7 +22,7 @@ namespace {
 // GENITIVE standing for the number's name; tests/komunikaty.cmake holds the README, both manual
 // pages and the end-to-end table to this table, and every other line of the sources to writing
 // none but these.
-enum class Komunikat : std::size_t { nieCalkowita, pozaZakresem, koniec, odczyt, zapis, pamiec };
+enum class Komunikat : std::uint8_t { nieCalkowita, pozaZakresem, koniec, odczyt, zapis, pamiec };
 constexpr std::array<std::string_view, 6> komunikaty{
     "Błąd: ORDINAL liczba nie jest liczbą całkowitą",
     "Błąd: ORDINAL liczba jest poza zakresem od -2147483648 do 2147483647",
