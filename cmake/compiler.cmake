@@ -1,7 +1,6 @@
 # How the project's own code is compiled and linked: warnings, sanitizers and the fuzzers'
 # instrumentation, each as its option asks, go on the targets that link lista_ustawienia (and lint
 # on them, by lista_wlasne), so GoogleTest, Google Benchmark and the C baseline get none of them.
-# Debian's hardening flags go on everything, as Debian's own builds give them.
 include(CheckCXXSourceCompiles)
 add_library(lista_ustawienia INTERFACE)
 # What the sanitizers need of every piece that shares the program's containers: GoogleTest, when
@@ -73,40 +72,6 @@ if(LISTA_SANITIZE)
                                                       -fno-omit-frame-pointer)
     target_link_options(lista_sanitizery INTERFACE ${sanitizers})
   endif()
-endif()
-
-if(LISTA_DEBIAN)
-  # Built as Debian builds its own programs: with the flags dpkg-buildflags gives for all of
-  # Debian's hardening (PIE, stack protector and stack clash protection, fortified calls,
-  # control-flow protection, relocations made read-only and bound at start) and for reproducible
-  # builds (paths in the debug information relative to the sources, so no build path remains).
-  # A cross build takes those Debian gives for its target (cmake/debian-cross.cmake names it).
-  find_program(DPKG_BUILDFLAGS dpkg-buildflags REQUIRED)
-  set(cel "")
-  if(LISTA_DEBIAN_ARCH)
-    set(cel DEB_HOST_ARCH=${LISTA_DEBIAN_ARCH})
-  endif()
-  foreach(rodzaj IN ITEMS CPPFLAGS CXXFLAGS LDFLAGS)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all ${cel}
-                            ${DPKG_BUILDFLAGS} --get ${rodzaj}
-                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} OUTPUT_VARIABLE ${rodzaj}
-                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  endforeach()
-  # Debian 12's dpkg-buildflags predates three that Debian has given since, each on the
-  # architectures Debian 13 gives it for: stack clash protection on amd64, arm64, armel and armhf;
-  # control-flow protection on amd64; branch protection on arm64.
-  set(cpu ${CMAKE_SYSTEM_PROCESSOR})
-  if(NOT CXXFLAGS MATCHES "-fstack-clash-protection" AND cpu MATCHES "^(x86_64|amd64|aarch64|arm)")
-    string(APPEND CXXFLAGS " -fstack-clash-protection")
-  endif()
-  if(NOT CXXFLAGS MATCHES "-fcf-protection" AND cpu MATCHES "^(x86_64|amd64)$")
-    string(APPEND CXXFLAGS " -fcf-protection")
-  endif()
-  if(NOT CXXFLAGS MATCHES "-mbranch-protection" AND cpu STREQUAL "aarch64")
-    string(APPEND CXXFLAGS " -mbranch-protection=standard")
-  endif()
-  string(APPEND CMAKE_CXX_FLAGS " ${CPPFLAGS} ${CXXFLAGS}")
-  string(APPEND CMAKE_EXE_LINKER_FLAGS " ${LDFLAGS}")
 endif()
 
 if(LISTA_FUZZ)

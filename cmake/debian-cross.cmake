@@ -1,10 +1,11 @@
 # Builds for another architecture with Debian's cross compiler for it (g++-TRIPLE), named by its
-# GNU triple in LISTA_TRIPLE. What it builds, the tests among it, runs under qemu-user, with the
-# target's libraries from /usr/TRIPLE.
+# GNU triple in LISTA_TRIPLE: the tests, and the archives. What it builds, the tests among it,
+# runs under qemu-user, with the target's libraries from /usr/TRIPLE. The .debs are Debian's
+# cross-building's, from debian/.
 if(NOT LISTA_TRIPLE)
   set(LISTA_TRIPLE "$ENV{LISTA_TRIPLE}")
 endif()
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES LISTA_TRIPLE LISTA_DEBIAN)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES LISTA_TRIPLE)
 
 # Every architecture Debian releases for beside amd64, each with its GNU triple, its Debian name,
 # what uname -m prints on the machines its archive is for, and qemu-user's name for it. armel's
@@ -24,7 +25,6 @@ if(NOT LISTA_TRIPLE OR NOT cele)
                       "(cmake/debian-cross.cmake lists them all)")
 endif()
 string(REPLACE ":" ";" cel ${cele})
-list(GET cel 1 LISTA_DEBIAN_ARCH)
 list(GET cel 3 qemu)
 
 set(CMAKE_SYSTEM_NAME Linux)
@@ -39,10 +39,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR qemu-${qemu} -L /usr/${LISTA_TRIPLE})
-if(qemu STREQUAL "i386" AND NOT LISTA_DEBIAN)
+if(qemu STREQUAL "i386")
   # Debian 12's qemu-i386 hangs when a dynamically linked i686 program forks, as the end-to-end
   # runner does; linked statically, it does not. (Some x86-64 kernels would run them natively,
-  # but not all do: this project's CI machine refuses 32-bit programs.) The .deb's program is
-  # linked as Debian links its own; it does not fork.
+  # but not all do: this project's CI machine refuses 32-bit programs.)
   set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 endif()

@@ -1,9 +1,9 @@
-# The release's date is that of its entry in CHANGELOG, which must be the entry for this version.
-# Builds take every date they carry (the manual pages', the packages' timestamps) from it, or from
-# SOURCE_DATE_EPOCH where that is set, never from the clock, so that two builds of one release
-# give the same bytes. Sets LISTA_DATA, and SOURCE_DATE_EPOCH in the environment where it was not.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG)
-file(READ CHANGELOG zmiany)
+# The release's date is that of its entry in debian/changelog, which must be the entry for this
+# version. Builds take every date they carry (the manual pages', the archives' timestamps) from it,
+# or from SOURCE_DATE_EPOCH where that is set, as dpkg-buildpackage sets it from the same entry,
+# never from the clock, so that two builds of one release give the same bytes. Sets LISTA_DATA, and SOURCE_DATE_EPOCH in the environment where it was not.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS debian/changelog)
+file(READ debian/changelog zmiany)
 string(REGEX MATCH "\n -- [^\n]*>  [A-Z][a-z]+, ([0-9]+) ([A-Z][a-z]+) ([0-9]+) " stopka
        "${zmiany}")
 set(dzien ${CMAKE_MATCH_1})
@@ -11,8 +11,8 @@ set(rok ${CMAKE_MATCH_3})
 set(miesiace Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 list(FIND miesiace "${CMAKE_MATCH_2}" miesiac)
 if(NOT zmiany MATCHES "^lista \\(${PROJECT_VERSION}\\) " OR NOT stopka OR miesiac LESS 0)
-  message(FATAL_ERROR "CHANGELOG must begin with the entry for lista ${PROJECT_VERSION}, signed "
-                      "with its date, as dch writes it")
+  message(FATAL_ERROR "debian/changelog must begin with the entry for lista ${PROJECT_VERSION}, "
+                      "signed with its date, as dch writes it")
 endif()
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   # Days from 1970-01-01 to the date, counting years from March, so that the leap day falls last.

@@ -9,12 +9,8 @@ if(NOT DEFINED CPACK_PACKAGE_FILES)
                         "the static C and C++ libraries (Fedora: glibc-static libstdc++-static)")
   endif()
   # Every file in a package carries the release's time, or SOURCE_DATE_EPOCH's where configure
-  # found it set; cpack's .deb writer takes it from the environment.
+  # found it set.
   set(ENV{SOURCE_DATE_EPOCH} ${CPACK_LISTA_EPOKA})
-  if(CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
-    # dpkg-shlibdeps reads a cross-built program with the target's binutils.
-    set(ENV{DEB_HOST_ARCH} ${CPACK_DEBIAN_PACKAGE_ARCHITECTURE})
-  endif()
   return()
 endif()
 
@@ -27,12 +23,10 @@ list(SORT pliki)
 set(ENV{TZ} UTC)  # a zip keeps local times
 string(TIMESTAMP czas "%Y%m%d%H%M.%S" UTC)  # from SOURCE_DATE_EPOCH, set above
 foreach(paczka IN LISTS CPACK_PACKAGE_FILES)
-  if(paczka MATCHES "[.](tar[.]gz|zip)$")
-    # Both keep each file's time of change: the release's.
-    execute_process(COMMAND touch -t ${czas} -- ${pliki}
-                    WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
-    file(REMOVE ${paczka})
-  endif()
+  # Both keep each file's time of change: the release's.
+  execute_process(COMMAND touch -t ${czas} -- ${pliki}
+                  WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE ${paczka})
   if(paczka MATCHES "[.]tar[.]gz$")
     # cmake -E tar records the building user as each file's owner, and tar run by root restores
     # it: an archive a user built, unpacked with sudo into /usr/local, would leave that user's
@@ -52,48 +46,14 @@ foreach(paczka IN LISTS CPACK_PACKAGE_FILES)
     execute_process(COMMAND ${TAR} -c -f - --format=ustar ${opcje} -- ${pliki}
                     COMMAND gzip -9 -n OUTPUT_FILE ${paczka}
                     WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
-    continue()
-  elseif(paczka MATCHES "[.]zip$")
+  else()
     # cmake -E tar would keep each file's times of last access and change, which no option sets,
     # in the zip; Info-ZIP's zip -X keeps only the time of change, set to the release's here.
     find_program(ZIP zip)
     if(NOT ZIP)
       message(FATAL_ERROR "The zip needs Info-ZIP's zip (Debian/Ubuntu: apt-get install zip)")
     endif()
-    set(polecenie ${ZIP} -X -D -9 -q ${paczka} -- ${pliki})
-  elseif(paczka MATCHES "[.]deb$")
-    # cpack's .deb takes its members' modes from the umask, and counts each folder's size on the
-    # file system of the build into Installed-Size. dpkg-deb builds it again from the same files,
-    # with the size counted as dpkg-gencontrol counts it: a KiB for each folder, and each file's
-    # size in KiB, rounded up.
-    set(korzen ${CPACK_TOPLEVEL_DIRECTORY}/deb)
-    file(REMOVE_RECURSE ${korzen})
-    execute_process(COMMAND dpkg-deb --raw-extract ${paczka} ${korzen} COMMAND_ERROR_IS_FATAL ANY)
-    file(GLOB_RECURSE wpisy LIST_DIRECTORIES true ${korzen}/usr/*)
-    set(rozmiar 1)
-    foreach(wpis IN LISTS wpisy)
-      if(IS_DIRECTORY ${wpis})
-        math(EXPR rozmiar "${rozmiar} + 1")
-      else()
-        file(SIZE ${wpis} bajty)
-        math(EXPR rozmiar "${rozmiar} + (${bajty} + 1023) / 1024")
-      endif()
-    endforeach()
-    file(READ ${korzen}/DEBIAN/control kontrola)
-    string(REGEX REPLACE "\nInstalled-Size: [0-9]+\n" "\nInstalled-Size: ${rozmiar}\n" kontrola
-           "${kontrola}")
-    if(CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
-      # Built by Debian's cross compiler, whose packages tell dpkg-shlibdeps which of the
-      # target's packages its libraries stand for: libc6:arm64, or libgcc-s1-arm64-cross for
-      # libgcc-s1. Installed on the target, they are that architecture's own: libc6, libgcc-s1.
-      set(architektura ${CPACK_DEBIAN_PACKAGE_ARCHITECTURE})
-      string(REGEX REPLACE ":${architektura}|-${architektura}-cross" "" kontrola "${kontrola}")
-    endif()
-    file(WRITE ${korzen}/DEBIAN/control "${kontrola}")
-    set(polecenie dpkg-deb --root-owner-group --build ${korzen} ${paczka})
-  else()
-    continue()
+    execute_process(COMMAND ${ZIP} -X -D -9 -q ${paczka} -- ${pliki}
+                    WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
   endif()
-  execute_process(COMMAND ${polecenie} WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY}
-                  COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
