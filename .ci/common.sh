@@ -5,15 +5,15 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 umask 022  # the packages are built again under another umask, which must not matter
 
 # Every build uses every core; the commands stay as the README writes them.
-CMAKE_BUILD_PARALLEL_LEVEL=$(nproc)
-export CMAKE_BUILD_PARALLEL_LEVEL
+export CMAKE_BUILD_PARALLEL_LEVEL=$(nproc)
 
-# The README's Debian/Ubuntu install line and its two commands, read from it, so that what CI
-# runs follows what the README says.
+# The README's Debian/Ubuntu install line, its two commands, and its two for a Debian user's own
+# .deb, read from it, so that what CI runs follows what the README says.
 readme_install=$(sed -n 's/^| Debian\/Ubuntu | `\(.*\)` |$/\1/p' README.md)
-readme_commands=$(awk '/^## .*the two commands$/ { s = 1 } s && /^```/ { if (b++) exit; next } b' README.md)
-readme_run=$(sed -n 1p <<<"$readme_commands")
-readme_test=$(sed -n 2p <<<"$readme_commands")
+code_under() { awk "/^#+ .*$1\$/ { s = 1 } s && /^\`\`\`/ { if (b++) exit; next } b" README.md; }
+readme_run=$(code_under 'the two commands' | sed -n 1p)
+readme_test=$(code_under 'the two commands' | sed -n 2p)
+readme_debian=$(code_under 'own [.]deb')
 # The optional tools' Debian packages: the first quoted word list of each item under "Optional:".
 readme_optional=$(awk '/^Optional:/ { s = 1 } s && /^#/ { exit } s' README.md |
   sed -n 's/^- [^(]*(`\([^`]*\)`;.*/\1/p' | tr '\n' ' ')
@@ -43,50 +43,39 @@ archive_line() { echo "${readme_archive//'$(uname -m)'/$1}"; }
 # The oldest Linux the README says each archive's program runs on: kernel_of MACHINE.
 readme_kernels=$(tr '\n' ' ' <README.md | grep -o 'only Linux [0-9.]* or later ([^)]*)' || true)
 kernel_of() {
-  local oldest
-  oldest=$(grep -oE "[0-9.]+ on $1[,)]" <<<"$readme_kernels" | cut -d' ' -f1)
-  echo "${oldest:-$(cut -d' ' -f3 <<<"$readme_kernels")}"
+  grep -oE "[0-9.]+ on $1[,)]" <<<"$readme_kernels" | cut -d' ' -f1 | grep . ||
+    cut -d' ' -f3 <<<"$readme_kernels"
 }
 # CONTRIBUTING.md's command for another architecture, with the target's triple taken off the front.
 cross_command=$(sed -n 's/^LISTA_TRIPLE=[^ ]* \(cmake .*\)$/\1/p' CONTRIBUTING.md)
-[[ -n $readme_install && -n $readme_run && -n $readme_test && -n $readme_optional &&
-  -n $version && -n $targets && -n $readme_deb && -n $readme_archive && -n $cross_command &&
-  -n $readme_kernels ]] &&
-  grep -qF "| \`$zip\` |" README.md || {
-  echo "the README's install lines or its two commands, or CONTRIBUTING.md's cross command, are" \
-    "not where .ci/common.sh looks" >&2
-  exit 1
-}
+[[ -n $readme_install && -n $readme_run && -n $readme_test && -n $readme_debian &&
+  -n $readme_optional && -n $version && -n $targets && -n $readme_deb && -n $readme_archive &&
+  -n $cross_command && -n $readme_kernels ]] && grep -qF "| \`$zip\` |" README.md ||
+  { echo "the README's or CONTRIBUTING.md's lines are not where .ci/common.sh looks" >&2; exit 1; }
 # The README names every .deb and archive a release offers.
 for name in amd64 x86_64 $(cut -d' ' -f2,3 <<<"$targets"); do
   sed -n '/^Each line picks/,/^$/p' README.md | grep -qw -- "$name" ||
     { echo "the README does not offer the package for $name" >&2; exit 1; }
 done
 
-# On a user's machine a compiler warning or a lint finding is shown and the build goes on, since a
-# newer compiler or linter than ours may find what ours does not. In CI every one is an error, and
-# nothing lands unlinted or untested: a missing clang-tidy or GoogleTest fails instead of being
-# skipped. Both go into a build tree's cache before the README's command, or a preset's, runs
-# there, and stay in it.
+# On a user's machine a warning or a lint finding is shown and the build goes on, since a newer
+# compiler or linter than ours may find what ours does not. In CI every one is an error, and a
+# missing clang-tidy or GoogleTest fails instead of being skipped. These go into a build tree's
+# cache before the README's command, or a preset's, runs there, and stay in it.
 werror=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 required="-DLISTA_LINT_REQUIRED=ON -DLISTA_GTEST_REQUIRED=ON"
 
-# GoogleTest's v1.17.0 release archive, byte for byte what the build downloads where no GoogleTest
-# is installed. CI is offline, so where the environment names no copy in LISTA_GTEST_URL, it names
-# the one in ../shared, if there is one; every build that builds GoogleTest takes it from there,
-# and checks its hash all the same.
+# GoogleTest's release archive, byte for byte what the build downloads where none is installed.
+# CI is offline, so where the environment names no copy in LISTA_GTEST_URL, it names ../shared's,
+# if there is one, for every build of GoogleTest to take, its hash checked all the same.
 if [[ -z ${LISTA_GTEST_URL:-} && -e ../shared/googletest-1.17.0.tar.gz ]]; then
   LISTA_GTEST_URL=$(realpath ../shared/googletest-1.17.0.tar.gz)
 fi
 export LISTA_GTEST_URL=${LISTA_GTEST_URL:-}
-# needs_gtest: stops, in one line, a pass that builds GoogleTest for another target where there is
-# no copy of its archive to build it from.
+# needs_gtest: stops, in one line, a pass that builds GoogleTest where it has no copy to build.
 needs_gtest() {
-  [[ -f $LISTA_GTEST_URL ]] || {
-    echo "$(basename "$0") builds GoogleTest from its release archive: name a copy of" \
-      "googletest-1.17.0.tar.gz in LISTA_GTEST_URL" >&2
-    exit 1
-  }
+  [[ -f $LISTA_GTEST_URL ]] ||
+    { echo "$(basename "$0") needs a copy of googletest-1.17.0.tar.gz in LISTA_GTEST_URL" >&2; exit 1; }
 }
 
 # needs PASS FILE...: stops this pass, in one line, when another pass has not made its outputs.
@@ -98,9 +87,8 @@ needs() {
   done
 }
 
-# e2e_on PROGRAM [EMULATOR ARG...]: the end-to-end table against a program other than the one
-# the tests built, through the emulator given, if any: against a Windows program (*.exe), its
-# cases at a console under wine; against any other, the rest.
+# e2e_on PROGRAM [EMULATOR ARG...]: the end-to-end table against a program other than the tests'
+# own, through the emulator given, if any: a Windows program's (*.exe) console cases, or the rest.
 e2e_on() {
   needs test build/test/lista_e2e
   local name windows=0
@@ -111,34 +99,11 @@ e2e_on() {
   done
 }
 
-# fresh_root SUITE <SCRIPT: a newcomer's machine, a bare Debian root of the suite made
-# by mmdebstrap, runs the script as root, in a clean environment, with a copy of the checkout in
-# /root/lista, and GoogleTest's archive and the packages in /root. The root has no git and no
-# GoogleTest, and apt-get installs no recommended packages there, as mmdebstrap sets it, so what
-# the README's lines install is shown to bring everything by itself. What stands in for the user:
-# sudo, which the README's lines call, and a yes to apt-get's question. This machine's mirror is a
-# snapshot, whose unstable Release file is past its Valid-Until date, so apt must not check that.
-fresh_root() {
-  mkdir -p build
-  needs_gtest
-  export skrypt
-  skrypt=$(mktemp -p build root-XXXX.sh)
-  cat >"$skrypt"
-  mmdebstrap --variant=apt --include=sudo --aptopt='Acquire::Check-Valid-Until "false"' \
-    --customize-hook='echo "APT::Get::Assume-Yes \"true\";" >"$1/etc/apt/apt.conf.d/90tak"' \
-    --customize-hook='cp "$LISTA_GTEST_URL" build/packages/lista?* "$1/root/"' \
-    --customize-hook='cp "$skrypt" "$1/root/root.sh"' \
-    --customize-hook='mkdir "$1/root/lista"' \
-    --customize-hook='tar --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "$1/root/lista"' \
-    --customize-hook='chroot "$1" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin bash /root/root.sh' \
-    "$1" /dev/null
-  rm "$skrypt"
+# A build made again, to show it reproducible: from a copy in another folder, its files dated 2001
+# (elsewhere DIR), by user nobody under umask 002, in another time zone and locale, with the clock
+# a day ahead (again CMD...). Both are written into the Debian roots' scripts too.
+elsewhere() { find "$1" -exec touch -d '2001-02-03 04:05:06' {} + && chown -R nobody:nogroup "$1"; }
+again() {
+  (umask 002 && setpriv --reuid=nobody --regid=nogroup --clear-groups \
+    env HOME="$PWD" TZ=LINT-14 LC_ALL=C faketime -f +1d "$@")
 }
-
-# For a root's script: its files, but for those that change by themselves, to compare the root
-# before an install with the root after the purge.
-root_files='files() {
-  find / -xdev \( -path /proc -o -path /sys -o -path /dev -o -path /run -o -path /tmp \
-    -o -path /root -o -path /var/cache -o -path /var/log -o -path /var/lib/apt \
-    -o -path /var/lib/dpkg \) -prune -o -print | sort
-}'
