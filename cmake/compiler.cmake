@@ -1,10 +1,9 @@
 # How the project's own code is compiled and linked: warnings, sanitizers and the fuzzers'
 # instrumentation, each as its option asks, go on the targets that link lista_ustawienia (and lint
-# on them, by lista_wlasne), so GoogleTest, Google Benchmark and the C baseline get none of them.
+# on them, by lista_wlasne), so GoogleTest, Google Benchmark and the C baseline get none of them;
+# but GoogleTest, when built here, shares the program's containers, and so its sanitizers.
 include(CheckCXXSourceCompiles)
 add_library(lista_ustawienia INTERFACE)
-# What the sanitizers need of every piece that shares the program's containers: GoogleTest, when
-# built here, links this too (tests/CMakeLists.txt).
 add_library(lista_sanitizery INTERFACE)
 target_link_libraries(lista_ustawienia INTERFACE lista_sanitizery)
 
@@ -16,9 +15,8 @@ function(lista_wlasne)
   endforeach()
 endfunction()
 
-# Warnings per compiler family. They are shown and the build goes on, since a newer compiler than
-# ours may warn where ours does not; CI sets CMAKE_COMPILE_WARNING_AS_ERROR, which makes every
-# warning, and every lint finding, an error.
+# Warnings per compiler family, shown as the build goes on, since a newer compiler than ours may
+# warn where ours does not; CMAKE_COMPILE_WARNING_AS_ERROR, as CI sets it, makes each an error.
 if(MSVC)
   # /utf-8: the Polish strings are read, and written, as UTF-8.
   target_compile_options(lista_ustawienia INTERFACE /W4 /permissive- /utf-8)
@@ -27,17 +25,15 @@ else()
 endif()
 
 # Sanitizers where the compiler has them. Any report ends the process, so a test cannot pass over
-# one. LeakSanitizer comes with AddressSanitizer where it is supported (Linux) and stays off
-# elsewhere, so leaks are checked without asking for it on a platform that would abort.
+# one; LeakSanitizer comes with AddressSanitizer where it is supported (Linux).
 if(LISTA_SANITIZE)
   if(MSVC)
     # MSVC refuses its run-time checks beside AddressSanitizer, which finds more.
     target_compile_options(lista_sanitizery INTERFACE /fsanitize=address)
     string(REPLACE "/RTC1" "" CMAKE_CXX_FLAGS_DEBUG "${CMAKE_CXX_FLAGS_DEBUG}")
-    # A program built so needs clang_rt.asan_dynamic-x86_64.dll, which sits beside cl.exe and is
-    # on PATH only in a Developer PowerShell. From a plain pwsh the tests would die before main
-    # (STATUS_DLL_NOT_FOUND), even while building, where gtest_discover_tests runs one. A copy
-    # beside the programs is found first.
+    # A program built so needs clang_rt.asan_dynamic-x86_64.dll, beside cl.exe, on PATH only in a
+    # Developer PowerShell; from a plain pwsh the tests would die before main, even while building,
+    # where gtest_discover_tests runs one. A copy beside the programs is found first.
     cmake_path(GET CMAKE_CXX_COMPILER PARENT_PATH msvcBin)
     file(GLOB asanDll "${msvcBin}/clang_rt.asan*_dynamic-*.dll")
     if(asanDll)
@@ -50,9 +46,8 @@ if(LISTA_SANITIZE)
     message(STATUS "MinGW has no sanitizers: LISTA_SANITIZE is ignored")
   else()
     # AddressSanitizer cannot reserve its shadow memory under qemu-user. UndefinedBehaviorSanitizer
-    # reports through its run-time library where that links, and stops the program at the fault
-    # where it does not: Debian 12's riscv64 cross compiler has none, and a static i686 program
-    # cannot link it (the call below pulls in its dynamic type checks).
+    # reports through its library where that links, else traps: Debian 12's riscv64 cross compiler
+    # has none, and a static i686 program cannot link it (the virtual call pulls in its checks).
     set(sanitizers -fsanitize=address,undefined)
     if(CMAKE_CROSSCOMPILING_EMULATOR MATCHES "qemu")
       set(sanitizers -fsanitize=undefined)
@@ -86,8 +81,7 @@ if(LISTA_FUZZ)
     message(FATAL_ERROR "The fuzz preset needs clang with libFuzzer (Debian/Ubuntu: apt-get install "
                         "clang libclang-rt-14-dev; Homebrew: brew install llvm)")
   endif()
-  # The run and the targets are instrumented, so the fuzzer sees coverage in the run it drives;
-  # only the fuzz targets link libFuzzer's own main.
+  # The run is instrumented too, for coverage; only the fuzz targets link libFuzzer's main.
   target_compile_options(lista_sanitizery INTERFACE -fsanitize=fuzzer-no-link,address,undefined
                                                     -fno-sanitize-recover=all)
   target_link_options(lista_sanitizery INTERFACE -fsanitize=address,undefined)

@@ -1,16 +1,14 @@
-# Builds for another architecture with Debian's cross compiler for it (g++-TRIPLE), named by its
-# GNU triple in LISTA_TRIPLE: the tests, and the archives. What it builds, the tests among it,
-# runs under qemu-user, with the target's libraries from /usr/TRIPLE. The .debs are Debian's
-# cross-building's, from debian/.
+# The tests and the archive for another architecture, named by its GNU triple in LISTA_TRIPLE, by
+# Debian's cross compiler for it (g++-TRIPLE); the tests run under qemu-user, with the target's
+# libraries from /usr/TRIPLE. (The .debs are Debian's cross-building's, from debian/.)
 if(NOT LISTA_TRIPLE)
   set(LISTA_TRIPLE "$ENV{LISTA_TRIPLE}")
 endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES LISTA_TRIPLE)
 
-# Every architecture Debian releases for beside amd64, each with its GNU triple, its Debian name,
-# what uname -m prints on the machines its archive is for, and qemu-user's name for it. armel's
-# program runs on every 32-bit ARM from ARMv5 up (the Raspberry Pi Zero and 1 are ARMv6);
-# armhf's needs ARMv7.
+# Every architecture Debian releases for beside amd64: its GNU triple, Debian name, what uname -m
+# prints where its archive runs, and qemu-user's name. armel's program runs on every 32-bit ARM
+# from ARMv5 up (the Raspberry Pi Zero and 1 are ARMv6); armhf's needs ARMv7.
 set(cele
     aarch64-linux-gnu:arm64:aarch64:aarch64
     arm-linux-gnueabi:armel:armv6l:arm

@@ -1,6 +1,5 @@
 # clang-tidy on each C++ file of the project's own targets (lintTidy, which lista_wlasne gives
-# them), and the layout of every source checked with clang-format, when LISTA_LINT asks and both
-# are found.
+# them), and clang-format on every source, when LISTA_LINT asks and both are found.
 set(lintTidy "")
 if(NOT LISTA_LINT)
   return()
@@ -16,8 +15,8 @@ if(NOT CLANG_TIDY OR NOT CLANG_FORMAT)
   return()
 endif()
 
-# Findings are shown as the build meets them, like warnings, and are errors where warnings are.
-# The layout is checked whenever a source or .clang-format changes.
+# Findings are shown like warnings, and are errors where warnings are; the layout is checked
+# whenever a source or .clang-format changes.
 set(lintTidy ${CLANG_TIDY})
 if(LISTA_TRIPLE)
   # A cross build is linted as its compiler sees the code: the target's type sizes, headers.

@@ -1,11 +1,8 @@
 # What is installed, and how cpack packs it: an archive of the release preset's program, a zip of
-# the windows preset's, each with its SHA256 in a file beside it. The .deb is Debian's tools'
-# work, from debian/, on the same install.
-#
+# the windows preset's, each with its SHA256 beside it; debian/ makes the .deb of the same install.
 # A Windows user unpacks one folder and runs lista.exe there, beside the README and the license;
-# elsewhere the files go where a prefix keeps them. The manual pages carry the version and the
-# release's date; the Polish one, in the program's own language, goes where man finds it for a
-# user whose locale is Polish (or who asks with -L pl).
+# elsewhere the files go where a prefix keeps them. The pages carry the version and the release's
+# date; the Polish one goes where man finds it for a Polish locale (or for -L pl).
 include(GNUInstallDirs)
 foreach(strona IN ITEMS lista lista.pl)
   configure_file(${strona}.1 ${strona}.1 @ONLY)

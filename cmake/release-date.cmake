@@ -1,7 +1,7 @@
-# The release's date is that of its entry in debian/changelog, which must be the entry for this
-# version. Builds take every date they carry (the manual pages', the archives' timestamps) from it,
-# or from SOURCE_DATE_EPOCH where that is set, as dpkg-buildpackage sets it from the same entry,
-# never from the clock, so that two builds of one release give the same bytes. Sets LISTA_DATA, and SOURCE_DATE_EPOCH in the environment where it was not.
+# The release's date, that of the first entry in debian/changelog, which must be this version's.
+# Every date a build carries (the pages', the archives' times) is it, or SOURCE_DATE_EPOCH's where
+# that is set (dpkg-buildpackage sets it from the same entry), never the clock's, so that two builds
+# of one release give the same bytes. Sets LISTA_DATA, and SOURCE_DATE_EPOCH where it was not.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS debian/changelog)
 file(READ debian/changelog zmiany)
 string(REGEX MATCH "\n -- [^\n]*>  [A-Z][a-z]+, ([0-9]+) ([A-Z][a-z]+) ([0-9]+) " stopka

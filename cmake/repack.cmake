@@ -1,6 +1,6 @@
-# cpack includes this file before it makes each package, and runs it again once the package is
-# made, when CPACK_PACKAGE_FILES names it. The bytes of a package depend on the release's sources
-# alone: not on the clock, the umask, the folder or the file system of the build.
+# cpack includes this file before it makes each archive, and runs it again, with CPACK_PACKAGE_FILES,
+# once it is made, so that its bytes depend on the release's sources alone: not on the clock, the
+# umask, the folder or the file system of the build.
 if(NOT DEFINED CPACK_PACKAGE_FILES)
   # The Linux archive is for any Linux of its machine, which only a static program runs on.
   if(CPACK_GENERATOR STREQUAL "TGZ" AND CPACK_SYSTEM_NAME MATCHES "^Linux-" AND
@@ -8,15 +8,12 @@ if(NOT DEFINED CPACK_PACKAGE_FILES)
     message(FATAL_ERROR "The Linux archive needs a static program, and none links here: install "
                         "the static C and C++ libraries (Fedora: glibc-static libstdc++-static)")
   endif()
-  # Every file in a package carries the release's time, or SOURCE_DATE_EPOCH's where configure
-  # found it set.
-  set(ENV{SOURCE_DATE_EPOCH} ${CPACK_LISTA_EPOKA})
+  set(ENV{SOURCE_DATE_EPOCH} ${CPACK_LISTA_EPOKA})  # the release's, for every file's time
   return()
 endif()
 
-# cpack writes an archive's files in the order in which the file system lists them, which differs
-# from one file system to another, so each archive is written again with its files in the order
-# of their names. Only the files go in: unpacking makes their folders.
+# cpack writes an archive's files in the order the file system lists them, so each is written
+# again in the order of their names; only the files go in: unpacking makes their folders.
 file(GLOB_RECURSE pliki LIST_DIRECTORIES false RELATIVE ${CPACK_TOPLEVEL_DIRECTORY}
      ${CPACK_TEMPORARY_DIRECTORY}/*)
 list(SORT pliki)
