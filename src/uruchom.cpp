@@ -31,6 +31,8 @@ constexpr std::array<std::string_view, 6> komunikaty{
     "Błąd: zapis na standardowe wyjście nie powiódł się",
     "Błąd: brak pamięci",
 };
+static_assert(komunikaty.size() == static_cast<std::size_t>(Komunikat::pamiec) + 1,
+              "one message for each Komunikat, in its order");
 
 // How a message names the number at fault, in the README's words: ORDINAL, GENITIVE.
 struct Porzadkowa {
