@@ -5,26 +5,28 @@
 # no GoogleTest and no recommended packages, runs the script as root in a clean environment, with
 # a copy of the checkout in /root/lista, GoogleTest's archive in /root and the packages in
 # /root/packages. sudo, which the README's lines call, and a yes to apt-get stand in for the user.
-# Unstable's Release file on this machine's mirror is past its Valid-Until date: apt must not check.
+# Its mirror lines are the suite's below. Unstable's Release file on this machine's mirror is past
+# its Valid-Until date: apt must not check.
 fresh_root() {
   mkdir -p build
   needs_gtest
   export skrypt
   skrypt=$(mktemp -p build root-XXXX.sh)
   cat >"$skrypt"
-  mmdebstrap --variant=apt --include=sudo --aptopt='Acquire::Check-Valid-Until "false"' \
-    --aptopt='APT::Get::Assume-Yes "true"' \
+  sources "$1" | mmdebstrap --variant=apt --include=sudo \
+    --aptopt='Acquire::Check-Valid-Until "false"' --aptopt='APT::Get::Assume-Yes "true"' \
     --customize-hook='mkdir "$1/root/packages" "$1/root/lista" && cp build/packages/lista?* "$1/root/packages"' \
     --customize-hook='cp "$LISTA_GTEST_URL" "$skrypt" "$1/root/"' \
     --customize-hook='tar --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "$1/root/lista"' \
     --customize-hook='chroot "$1" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin bash "/root/${skrypt##*/}"' \
-    "$1" /dev/null
+    "$1" /dev/null -
   rm "$skrypt"
 }
 
 # The suite's Debian mirror lines, for mmdebstrap to read, without its security updates: this
 # machine's mirror gives Debian 12's security indexes for armhf, i386 and ppc64el with sizes other
-# than its Release file says, and a root with several architectures needs one version of a library.
+# than its Release file says, and a root with several architectures needs one version of a library
+# for all of them, which amd64's security update alone breaks (libc6 2.36-9+deb12u15 did).
 sources() {
   echo "deb http://deb.debian.org/debian $1 main"
   [[ $1 == unstable ]] || echo "deb http://deb.debian.org/debian $1-updates main"
